@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages pl63 needs to build and test, and nothing else.
+# Idempotent: packages already present are left alone; runs as root or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake make pkg-config
+  libgtest-dev libgmock-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+  sudo="sudo"
+else
+  echo "install-deps: missing packages ${missing[*]}, and neither root nor sudo is available" >&2
+  exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

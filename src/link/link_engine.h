@@ -1,0 +1,78 @@
+#pragma once
+// The read/write protocol with the radio as a state machine fed by events:
+// commands, received bytes, a break on the line and the two timer ticks.
+// No clock and no I/O inside; everything it does goes through LinkHost.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "codec/bilingual.h"
+#include "link/link_host.h"
+
+namespace pl63::link {
+
+class LinkEngine {
+public:
+    explicit LinkEngine(LinkHost& host, Language language = Language::Chinese);
+
+    void setLanguage(Language language) { language_ = language; }
+
+    // Commands. Read and Write report a closed port and do nothing else.
+    void startRead();
+    void startWrite();
+    // The password window's start: password opening, PasswordChangePending set.
+    void startPasswordTransfer();
+
+    // Events.
+    void received(const std::vector<std::uint8_t>& bytes);
+    void breakSeen();
+    void timer1Tick();
+    void timer2Tick();
+
+    // State, for the host and the tests.
+    const std::string& LinkMode() const { return linkMode_; }
+    int LinkPhase() const { return linkPhase_; }
+    int LinkStep() const { return linkStep_; }
+    bool LinkFinished() const { return linkFinished_; }
+    const std::string& RxText() const { return rxText_; }
+    int BlockAddress() const { return blockAddress_; }
+    const std::string& ReadData() const { return readData_; }
+    const std::string& WriteImage() const { return writeImage_; }
+    int IdleTicks() const { return idleTicks_; }
+    bool ResultShowing() const { return resultShowing_; }
+    int ResultBlinks() const { return resultBlinks_; }
+    bool PasswordChangePending() const { return passwordChangePending_; }
+    bool PasswordSent() const { return passwordSent_; }
+    int progress() const { return progress_; }
+    bool timer1Running() const { return timer1_; }
+    bool timer2Running() const { return timer2_; }
+    // True from a start until the commands are enabled again.
+    bool busy() const;
+
+private:
+    // Implementation detail; see link_engine.cpp.
+    LinkHost& host_;
+    Language language_;
+
+    std::string linkMode_;
+    int linkPhase_ = 0;
+    int linkStep_ = 0;
+    bool linkFinished_ = true;
+    std::string rxText_;
+    std::vector<std::uint8_t> sendBuffer_;
+    int blockAddress_ = 0;
+    std::string writeImage_;
+    std::string readData_;
+    bool breakSeen_ = false;
+    int idleTicks_ = 0;
+    bool resultShowing_ = false;
+    int resultBlinks_ = 0;
+    bool passwordChangePending_ = false;
+    bool passwordSent_ = false;
+    int progress_ = 0;
+    bool timer1_ = false;
+    bool timer2_ = false;
+    bool commandsEnabled_ = true;
+};
+
+}  // namespace pl63::link
