@@ -1,0 +1,89 @@
+#include "csv_text.h"
+
+namespace pl63 {
+
+Result<std::vector<CsvRecord>> parseCsv(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+
+    std::vector<CsvRecord> records;
+    CsvRecord record;
+    std::string field;
+    bool inQuotes = false;
+    bool fieldStarted = false;  // the record has at least one character
+    int line = 1;
+    int quoteLine = 0;
+    record.line = 1;
+
+    auto endField = [&] {
+        record.fields.push_back(std::move(field));
+        field.clear();
+    };
+    auto endRecord = [&] {
+        endField();
+        bool blank = record.fields.size() == 1 && record.fields[0].empty() && !fieldStarted;
+        if (!blank) records.push_back(std::move(record));
+        record = CsvRecord{};
+        fieldStarted = false;
+    };
+
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inQuotes) {
+            if (c == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    field += '"';
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else {
+                if (c == '\n') ++line;
+                field += c;
+            }
+            continue;
+        }
+        switch (c) {
+            case '"':
+                inQuotes = true;
+                fieldStarted = true;
+                quoteLine = line;
+                break;
+            case ',':
+                fieldStarted = true;
+                endField();
+                break;
+            case '\r':
+                if (i + 1 < text.size() && text[i + 1] == '\n') break;
+                [[fallthrough]];
+            case '\n':
+                endRecord();
+                ++line;
+                record.line = line;
+                break;
+            default:
+                fieldStarted = true;
+                field += c;
+        }
+    }
+    if (inQuotes) {
+        std::string at = std::to_string(quoteLine);
+        return ErrorText{"第 " + at + " 行：引号没有结束。",
+                         "line " + at + ": a quoted field is not closed"};
+    }
+    endRecord();
+    return records;
+}
+
+std::string csvField(std::string_view value) {
+    bool needsQuotes = value.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!value.empty() && (value.front() == ' ' || value.back() == ' '));
+    if (!needsQuotes) return std::string(value);
+    std::string quoted = "\"";
+    for (char c : value) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+}  // namespace pl63

@@ -1,0 +1,35 @@
+#pragma once
+// The codeplug file (*.DAT): the five signature bytes "GZQ72" followed by the
+// 848 bytes of an encoded image. There is no other header, length or checksum.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "memory_image.h"
+#include "result.h"
+
+namespace pl63 {
+
+constexpr std::size_t kDatSignatureSize = 5;
+// Opening reads the signature and at most 850 image bytes; saving writes 848.
+constexpr std::size_t kDatMaxImageBytes = 850;
+// A file must hold at least the part of the image the decoder looks at.
+constexpr std::size_t kDatMinFileSize = kDatSignatureSize + 0x330;
+
+// The image behind the signature of a file's content (at most 850 bytes), or
+// "Document type not to open." when the signature is wrong or the content is
+// too short to be decoded.
+Result<MemoryImage> parseDatContent(const std::vector<std::uint8_t>& content);
+
+// Reads no more of the file than an image can use.
+Result<MemoryImage> readDatFile(const std::string& path);
+
+// The file content: signature followed by the image bytes.
+std::vector<std::uint8_t> datContent(const MemoryImage& image);
+
+// Writes the signature and an 848-byte image (EncodeImage's) to a temporary
+// file beside `path` and renames it over `path` only once it is complete, so
+// a failed save leaves the previous file as it was.
+Status writeDatFile(const std::string& path, const MemoryImage& image);
+
+}  // namespace pl63
