@@ -8,6 +8,7 @@
 
 #include "codec/bilingual.h"
 #include "link/link_host.h"
+#include "link/link_texts.h"
 
 namespace pl63::link {
 
@@ -17,11 +18,16 @@ public:
 
     void setLanguage(Language language) { language_ = language; }
 
-    // Commands. Read and Write report a closed port and do nothing else.
-    void startRead();
-    void startWrite();
-    // The password window's start: password opening, PasswordChangePending set.
-    void startPasswordTransfer();
+    // Commands; each returns true when a transfer started. Read and Write
+    // report a closed port and do nothing else. While a transfer is still
+    // running (LinkFinished false) every start is refused without a word: the
+    // password window stays usable during a read or write, and a second start
+    // would tear the running dialogue apart.
+    bool startRead();
+    bool startWrite();
+    // The password window's start: password opening, PasswordChangePending set;
+    // LinkMode, the toolbar and the menu stay as they are.
+    bool startPasswordTransfer();
 
     // Events.
     void received(const std::vector<std::uint8_t>& bytes);
@@ -51,6 +57,25 @@ public:
 
 private:
     // Implementation detail; see link_engine.cpp.
+    bool startTransfer(const std::string& mode);
+    bool portReady();
+    void beginTransferState();
+    void send(std::vector<std::uint8_t> frame);
+    void setProgressValue(int value);
+    void handleHandshake();
+    void handlePasswordExchange();
+    void beginDataTransfer();
+    void handleWriteReply();
+    void handleReadReply();
+    void complete(LinkText successText, LinkOutcome outcome);
+    void passwordRefused();
+    void passwordAccepted();
+    std::vector<std::uint8_t> passwordBlock();
+    void enableCommands(bool enabled);
+    std::string text(LinkText which) const;
+    void setTimer1(bool running);
+    void setTimer2(bool running);
+
     LinkHost& host_;
     Language language_;
 

@@ -10,13 +10,18 @@
 namespace pl63::link {
 
 struct RadioFaults {
-    bool silent = false;            // never answers anything
-    bool wrongIdentity = false;     // identity without the model identifier
+    bool silent = false;              // never answers anything
+    bool wrongIdentity = false;       // identity without the model identifier
     bool strayByteBeforeAck = false;  // one extra byte in front of the first data-phase acknowledge
-    int stallAfterBlock = -1;       // stops answering after this many data blocks (read or write), -1 off
-    bool wrongEcho = false;         // read replies echo a wrong address
-    int breakAfterBlock = -1;       // a break before the reply following this many data blocks, -1 off
-    std::size_t chunkSize = 0;      // replies are delivered in chunks of this size, 0 = whole
+    // Serves this many data blocks (read or write) and then answers nothing
+    // more in the session; the next block is not stored either. -1 off.
+    int stallAfterBlock = -1;
+    bool wrongEcho = false;  // read replies echo a wrong address
+    // A break on the line before the first reply after this many data blocks,
+    // once per session. Like a real break it leaves one 0x00 byte in front of
+    // that reply, which the PC is expected to drop. -1 off.
+    int breakAfterBlock = -1;
+    std::size_t chunkSize = 0;  // replies are delivered in chunks of this size, 0 = whole
 };
 
 // One arrival at the PC: some bytes, possibly preceded by a break on the line.
@@ -40,6 +45,8 @@ public:
 
     // Bytes from the PC, in whatever pieces they arrive. Returns what the radio
     // sends back, in arrival order.
+    // Bytes the radio cannot place in its current state are dropped one at a
+    // time, so a frame after line noise is still understood.
     std::vector<RadioOutput> receive(const std::vector<std::uint8_t>& fromPc);
 
     // Every complete frame the radio has seen, in order.
@@ -48,10 +55,17 @@ public:
     bool sessionEnded() const { return sessionEnded_; }
     int blocksTransferred() const { return blocks_; }
 
+    // Back to waiting for an opening; forgets the frames seen and any half
+    // frame; keeps memory and faults.
     void resetSession();
 
 private:
     // Implementation detail; see radio_simulator.cpp.
+    bool takeFrame(std::vector<RadioOutput>& out);
+    void reply(std::vector<RadioOutput>& out, std::vector<std::uint8_t> bytes);
+    void startSession();
+    std::uint8_t readMemory(int address) const;
+    void writeMemory(int address, std::uint8_t value);
     std::array<std::uint8_t, kMemorySize> memory_{};
     RadioFaults faults_;
     std::vector<std::uint8_t> pending_;
@@ -60,6 +74,8 @@ private:
     int blocks_ = 0;
     bool sessionEnded_ = false;
     bool strayDone_ = false;
+    bool breakDone_ = false;
+    bool stalled_ = false;
 };
 
 }  // namespace pl63::link
