@@ -1,0 +1,26 @@
+#include "image_codec.h"
+
+#include "channel_record.h"
+#include "layout.h"
+#include "option_areas.h"
+
+namespace pl63 {
+
+void DecodeImage(const MemoryImage& image, Codeplug& codeplug, Language language) {
+    // Tuning values reach the radio again only after TuneMode is re-entered.
+    codeplug.DebugUnlocked = false;
+    decodeChannelRecords(image, codeplug.channels, language);
+    decodeOptionBytes(image, codeplug);
+    decodeScanColumn(image, codeplug.channels, language);
+    decodeTrailingAreas(image, codeplug);
+}
+
+MemoryImage EncodeImage(const Codeplug& codeplug, Language language) {
+    field::Bytes bytes(layout::kImageSize, layout::kFiller);
+    encodeChannelRecords(codeplug.channels, language, bytes);
+    encodeOptionAreas(codeplug, bytes);
+    encodeScanBitmap(codeplug.channels, language, bytes);
+    return MemoryImage(std::move(bytes));
+}
+
+}  // namespace pl63
