@@ -100,8 +100,9 @@ Result<MemoryImage> readDatFile(const std::string& path) {
 }
 
 std::vector<std::uint8_t> datContent(const MemoryImage& image) {
-    std::vector<std::uint8_t> content(std::begin(kSignature), std::end(kSignature));
-    content.insert(content.end(), image.bytes().begin(), image.bytes().end());
+    std::vector<std::uint8_t> content(kDatSignatureSize + image.size());
+    std::copy(std::begin(kSignature), std::end(kSignature), content.begin());
+    std::copy(image.bytes().begin(), image.bytes().end(), content.begin() + kDatSignatureSize);
     return content;
 }
 
