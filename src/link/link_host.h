@@ -55,7 +55,7 @@ public:
     // Program-level flags and texts read at the moment they matter.
     virtual bool loginMode() = 0;
     virtual bool debugUnlocked() = 0;
-    virtual std::string commPassword() = 0;      // trimmed CommPassword
+    virtual std::string commPassword() = 0;     // trimmed CommPassword
     virtual std::string passwordBoxText() = 0;  // the main window's Text2
 
     virtual std::string encodeImage() = 0;  // hex text of EncodeImage
