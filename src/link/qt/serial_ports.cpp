@@ -1,0 +1,105 @@
+#include "link/qt/serial_ports.h"
+
+#include <QSerialPortInfo>
+#include <QtGlobal>
+#include <string>
+#include <vector>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace pl63::link {
+namespace {
+
+// When Qt reports a permission error the device exists; whether the user may
+// open it at all tells a permission problem from a port another program holds
+// (Qt's lock file and exclusive mode give the same error code).
+PortState classifyPermissionError(const QString& device) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(device);
+    return PortState::Busy;
+#else
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), R_OK | W_OK) == 0 ? PortState::Busy : PortState::NoPermission;
+#endif
+}
+
+}  // namespace
+
+QString portStateText(PortState state, Language language) {
+    static const Bilingual texts[] = {
+        {"", ""},
+        {"端口被其他程序占用", "in use by another program"},
+        {"没有权限打开端口，请把用户加入 dialout 组",
+         "no permission to open it: add the user to the dialout group"},
+        {"端口不存在", "not present"},
+    };
+    return QString::fromStdString(texts[static_cast<int>(state)].str(language));
+}
+
+std::array<QString, settings::kPortCount> portDevices() {
+    std::array<QString, settings::kPortCount> devices;
+#ifdef Q_OS_WIN
+    for (int i = 0; i < settings::kPortCount; ++i) {
+        devices[i] = QStringLiteral("COM%1").arg(settings::kFirstPort + i);
+    }
+#else
+    std::vector<std::string> system;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        system.push_back(info.systemLocation().toStdString());
+    }
+    const auto map =
+        settings::assignPortNumbers(settings::loadPortMap(settings::settingsFolder()), system);
+    for (const auto& [number, device] : map) {
+        devices[number - settings::kFirstPort] = QString::fromStdString(device);
+    }
+#endif
+    return devices;
+}
+
+QString portDevice(int number) {
+    if (number < settings::kFirstPort || number > settings::kLastPort) return {};
+    return portDevices()[number - settings::kFirstPort];
+}
+
+PortState openSerialPort(QSerialPort& port, const QString& device) {
+    if (port.isOpen()) port.close();
+    if (device.isEmpty()) return PortState::NotPresent;
+    port.setPortName(device);
+    port.setBaudRate(QSerialPort::Baud9600);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    if (port.open(QIODevice::ReadWrite)) {
+        // Whatever the line delivered before we opened it belongs to nobody.
+        port.clear();
+        port.clearError();
+        return PortState::Open;
+    }
+    const auto error = port.error();
+    port.clearError();
+    if (error == QSerialPort::PermissionError) return classifyPermissionError(device);
+    return PortState::NotPresent;
+}
+
+PortProbe probePorts(QSerialPort& port, int savedPort) {
+    PortProbe probe;
+    probe.devices = portDevices();
+    std::array<bool, settings::kPortCount> available{};
+    for (int number = settings::kFirstPort; number <= settings::kLastPort; ++number) {
+        const int i = number - settings::kFirstPort;
+        probe.states[i] = openSerialPort(port, probe.devices[i]);
+        available[i] = probe.states[i] == PortState::Open;
+        port.close();
+    }
+    const int chosen = settings::choosePortToOpen(savedPort, available);
+    if (chosen != 0 &&
+        openSerialPort(port, probe.devices[chosen - settings::kFirstPort]) == PortState::Open) {
+        probe.opened = chosen;
+    }
+    return probe;
+}
+
+}  // namespace pl63::link

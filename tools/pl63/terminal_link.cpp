@@ -1,0 +1,60 @@
+#include "terminal_link.h"
+
+namespace pl63::cli {
+namespace {
+
+constexpr int kBarWidth = 30;
+
+}  // namespace
+
+TerminalLink::TerminalLink(Language language, std::ostream& err)
+    : SerialLink(language), err_(err) {}
+
+void TerminalLink::endProgressLine() {
+    if (!progressLineOpen_) return;
+    err_ << "\n";
+    progressLineOpen_ = false;
+}
+
+void TerminalLink::setStatusText(const std::string& text) {
+    // The window blinks the same text all transfer long; a terminal says it once.
+    if (text == status_) return;
+    status_ = text;
+    endProgressLine();
+    err_ << text << std::endl;
+}
+
+void TerminalLink::showProgress(int maximum) {
+    maximum_ = maximum;
+    percent_ = -1;
+    setProgress(0);
+}
+
+void TerminalLink::setProgress(int value) {
+    if (maximum_ <= 0) return;
+    const int percent = value * 100 / maximum_;
+    if (percent == percent_) return;
+    percent_ = percent;
+    const int filled = value * kBarWidth / maximum_;
+    err_ << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] "
+         << percent << "%" << std::flush;
+    progressLineOpen_ = true;
+}
+
+void TerminalLink::hideProgress() {
+    endProgressLine();
+    maximum_ = 0;
+}
+
+void TerminalLink::showMessage(const std::string& text, int) {
+    endProgressLine();
+    err_ << "pl63: " << text << std::endl;
+}
+
+void TerminalLink::transferEnded(link::LinkOutcome outcome) {
+    seconds_ = clock_.isValid() ? clock_.nsecsElapsed() / 1e9 : 0.0;
+    endProgressLine();
+    if (onEnded) onEnded(outcome);
+}
+
+}  // namespace pl63::cli

@@ -1,0 +1,80 @@
+// pl63 write: a .DAT file into the radio, as the window's Open followed by
+// Write would send it.
+#include <ostream>
+
+#include "cli_args.h"
+#include "codec/codeplug.h"
+#include "codec/dat_file.h"
+#include "codec/image_codec.h"
+#include "radio_commands.h"
+#include "radio_transfer.h"
+
+namespace pl63::cli {
+namespace {
+
+class WriteCommand : public CliCommand {
+public:
+    std::string_view name() const override { return "write"; }
+    std::string_view summary() const override { return "write a .DAT file into a radio"; }
+    std::string usage() const override {
+        return "usage: pl63 write --port DEV FILE.DAT [--login] [--tune] [--lang en|zh] "
+               "[--verbose]\n"
+               "  --port DEV   a device path (/dev/ttyUSB0, /dev/pts/5) or a port number 1-20\n"
+               "  --login      also write the communication password (login mode)\n"
+               "  --tune       also write the transmit-power tuning values\n"
+               "  --verbose    name the device and the transfer's duration\n";
+    }
+
+    int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
+        const auto parsed =
+            parseArgs(words, {{"--port", "--lang"}, {"--login", "--tune", "--verbose"}});
+        if (!parsed.args) {
+            err << "pl63 write: " << parsed.error << "\n" << usage();
+            return ExitUsage;
+        }
+        const ParsedArgs& args = *parsed.args;
+        if (args.help) {
+            out << usage();
+            return ExitOk;
+        }
+        std::string error;
+        const auto flag = parseLanguageOption(args, error);
+        if (!flag || !args.value("--port") || args.positional.size() != 1) {
+            err << "pl63 write: " << (error.empty() ? "--port and one FILE.DAT are needed" : error)
+                << "\n"
+                << usage();
+            return ExitUsage;
+        }
+        const Language language = languageFromFlag(*flag);
+
+        const auto image = readDatFile(args.positional[0]);
+        if (!image) {
+            err << "pl63 write: " << args.positional[0] << ": " << image.error().in(language)
+                << "\n";
+            return ExitBadInput;
+        }
+        Codeplug codeplug;
+        DecodeImage(image.value(), codeplug, language);
+
+        coreApplication();
+        TerminalLink link(language, err);
+        link.imageSource = [&] { return EncodeImage(codeplug, language).hex(); };
+        link.login = args.has("--login");
+        link.tune = args.has("--tune");
+        link.password = codeplug.CommPassword;
+        TransferRequest request;
+        request.port = *args.value("--port");
+        request.write = true;
+        request.language = language;
+        request.verbose = args.has("--verbose");
+        return runTransfer(link, request, err);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<CliCommand> makeWriteCommand() {
+    return std::make_unique<WriteCommand>();
+}
+
+}  // namespace pl63::cli

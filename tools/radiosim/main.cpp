@@ -1,0 +1,49 @@
+// pl63-radiosim: a simulated PL-63 radio on a pseudo-terminal, for tests,
+// benchmarks and demos without a radio at hand.
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "pty_radio.h"
+#include "sim_options.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int) {
+    stopRequested = 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace pl63::radiosim;
+    const auto parsed = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.help) {
+        std::cout << kSimUsage;
+        return 0;
+    }
+    if (!parsed.options) {
+        std::cerr << "pl63-radiosim: " << parsed.error << "\n" << kSimUsage;
+        return 2;
+    }
+
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    PtyRadio radio(*parsed.options);
+    std::string error;
+    const std::string device = radio.open(error);
+    if (device.empty()) {
+        std::cerr << "pl63-radiosim: " << error << "\n";
+        return 1;
+    }
+    std::cout << device << std::endl;
+    return radio.run(stopRequested);
+}

@@ -1,0 +1,188 @@
+#include "pty_radio.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "codec/dat_file.h"
+#include "codec/layout.h"
+
+namespace pl63::radiosim {
+namespace {
+
+using Clock = PacedLine::Clock;
+
+// How often to look whether a PC has opened the device again once it closed
+// it: the master reports a hang-up all the while, so waiting on it would spin.
+constexpr auto kHangupRecheck = std::chrono::milliseconds(10);
+
+}  // namespace
+
+PtyRadio::PtyRadio(SimOptions options) : options_(std::move(options)) {
+    simulator_.setFaults(options_.faults);
+}
+
+PtyRadio::~PtyRadio() {
+    if (master_ >= 0) ::close(master_);
+    if (!options_.link.empty()) ::unlink(options_.link.c_str());
+}
+
+std::string PtyRadio::open(std::string& error) {
+    if (!options_.load.empty()) {
+        auto image = readDatFile(options_.load);
+        if (!image) {
+            error = options_.load + ": " + image.error().en;
+            return {};
+        }
+        auto& memory = simulator_.memory();
+        memory.fill(0xFF);
+        std::copy_n(image.value().bytes().begin(), std::min(memory.size(), image.value().size()),
+                    memory.begin());
+    }
+
+    int slave = -1;
+    char name[256] = {};
+    if (::openpty(&master_, &slave, name, nullptr, nullptr) != 0) {
+        error = std::string("openpty: ") + std::strerror(errno);
+        return {};
+    }
+    // Raw both ways: no echo, no line editing, no CR/LF translation, every byte
+    // as it is. The PC's serial library sets the same when it opens the device.
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::cfsetispeed(&raw, B9600);
+    ::cfsetospeed(&raw, B9600);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    // Only the PC holds the slave from now on; the master stays open for the
+    // whole run, so the device path stays valid between sessions.
+    ::close(slave);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    slavePath_ = name;
+
+    if (!options_.link.empty()) {
+        ::unlink(options_.link.c_str());
+        if (::symlink(slavePath_.c_str(), options_.link.c_str()) != 0) {
+            error = options_.link + ": " + std::strerror(errno);
+            return {};
+        }
+    }
+    return slavePath_;
+}
+
+void PtyRadio::sessionEnded() {
+    if (!options_.save.empty()) {
+        const auto& memory = simulator_.memory();
+        const std::vector<std::uint8_t> image(memory.begin(), memory.begin() + layout::kImageSize);
+        if (Status saved = writeDatFile(options_.save, MemoryImage(image)); !saved) {
+            std::cerr << "pl63-radiosim: " << options_.save << ": " << saved.error().en << "\n";
+        }
+    }
+    simulator_.resetSession();
+    if (options_.once) finished_ = true;
+}
+
+void PtyRadio::deliverArrived(Clock::time_point now) {
+    Clock::time_point arrived{};
+    const auto bytes = line_.takeArrived(now, arrived);
+    if (bytes.empty()) return;
+    for (const auto& output : simulator_.receive(bytes)) {
+        // A break reaches a PC's UART as a 0x00 byte, which the simulator has
+        // already put in front; a pseudo-terminal cannot carry more of it.
+        line_.toPc(output.bytes, arrived);
+    }
+    if (options_.vanishAfter >= 0 && simulator_.blocksTransferred() >= options_.vanishAfter) {
+        // The cable is pulled: the PC's port reports a hang-up from now on.
+        ::close(master_);
+        master_ = -1;
+        finished_ = true;
+        return;
+    }
+    if (simulator_.sessionEnded()) sessionEnded();
+}
+
+void PtyRadio::writeDue(Clock::time_point now) {
+    auto due = line_.takeDue(now);
+    if (due.empty()) return;
+    if (peerGone_) return;  // nobody listens; the bytes are lost as on a dead line
+    const ssize_t written = ::write(master_, due.data(), due.size());
+    if (written < 0 && (errno == EAGAIN || errno == EINTR)) {
+        line_.putBack(due, 0);
+    } else if (written >= 0 && static_cast<std::size_t>(written) < due.size()) {
+        line_.putBack(due, static_cast<std::size_t>(written));
+    }
+}
+
+void PtyRadio::readFromPc(Clock::time_point now) {
+    std::uint8_t buffer[4096];
+    for (;;) {
+        const ssize_t count = ::read(master_, buffer, sizeof buffer);
+        if (count > 0) {
+            peerGone_ = false;
+            line_.fromPc(buffer, static_cast<std::size_t>(count), now);
+            continue;
+        }
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0 && errno == EAGAIN) return;
+        // EIO (or end of file): the PC closed the device. What it sent before
+        // still arrives; a session it left half way is over for the radio.
+        if (!peerGone_) line_.dropOutgoing();
+        peerGone_ = true;
+        return;
+    }
+}
+
+int PtyRadio::run(const volatile std::sig_atomic_t& stop) {
+    while (!stop && !finished_) {
+        Clock::time_point now = Clock::now();
+        deliverArrived(now);
+        if (finished_) break;
+        writeDue(now);
+
+        if (peerGone_ && !line_.incomingPending() && !simulator_.framesSeen().empty() &&
+            !simulator_.sessionEnded()) {
+            simulator_.resetSession();
+        }
+
+        // Wait for PC bytes or until the next byte is due on the line.
+        timespec timeout{};
+        timespec* timeoutPtr = nullptr;
+        auto next = line_.nextEvent();
+        Clock::duration wait =
+            next ? std::max(Clock::duration::zero(), *next - Clock::now()) : Clock::duration::max();
+        if (peerGone_) wait = std::min<Clock::duration>(wait, kHangupRecheck);
+        if (wait != Clock::duration::max()) {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+            timeout.tv_sec = ns / 1'000'000'000;
+            timeout.tv_nsec = ns % 1'000'000'000;
+            timeoutPtr = &timeout;
+        }
+
+        pollfd fd{master_, POLLIN, 0};
+        if (peerGone_) {
+            // A hung-up master is always "ready"; sleep instead, then look again.
+            ::nanosleep(timeoutPtr, nullptr);
+            if (::poll(&fd, 1, 0) < 0) continue;
+            if (fd.revents & POLLIN) {
+                readFromPc(Clock::now());
+            } else if (!(fd.revents & POLLHUP)) {
+                peerGone_ = false;
+            }
+            continue;
+        }
+        const int ready = ::ppoll(&fd, 1, timeoutPtr, nullptr);
+        if (ready > 0) {
+            if (fd.revents & (POLLIN | POLLHUP | POLLERR)) readFromPc(Clock::now());
+        }
+    }
+    return exitCode_;
+}
+
+}  // namespace pl63::radiosim

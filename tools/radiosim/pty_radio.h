@@ -1,0 +1,42 @@
+#pragma once
+// The simulated radio behind a pseudo-terminal: the PC opens the slave device
+// as its serial port, the radio reads and answers on the master side.
+#include <csignal>
+#include <string>
+
+#include "link/radio_simulator.h"
+#include "paced_line.h"
+#include "sim_options.h"
+
+namespace pl63::radiosim {
+
+class PtyRadio {
+public:
+    explicit PtyRadio(SimOptions options);
+    ~PtyRadio();
+
+    // Opens the pseudo-terminal; returns the slave's path, or "" with `error` set.
+    std::string open(std::string& error);
+    // Serves sessions until `stop` is set (or --once / --vanish-after end it).
+    // Returns the process exit code.
+    int run(const volatile std::sig_atomic_t& stop);
+
+    link::RadioSimulator& simulator() { return simulator_; }
+
+private:
+    void deliverArrived(PacedLine::Clock::time_point now);
+    void sessionEnded();
+    void writeDue(PacedLine::Clock::time_point now);
+    void readFromPc(PacedLine::Clock::time_point now);
+
+    SimOptions options_;
+    link::RadioSimulator simulator_;
+    PacedLine line_;
+    int master_ = -1;
+    std::string slavePath_;
+    bool peerGone_ = true;  // nobody has the slave open
+    bool finished_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace pl63::radiosim
