@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/inotify.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -19,9 +20,10 @@ namespace {
 
 using Clock = PacedLine::Clock;
 
-// How often to look whether a PC has opened the device again once it closed
-// it: the master reports a hang-up all the while, so waiting on it would spin.
-constexpr auto kHangupRecheck = std::chrono::milliseconds(10);
+// While nobody has the device open the master reports a hang-up all the
+// time, so waiting on it would spin. A watch on the device node wakes us when
+// a PC opens it; the periodic look is only a fallback where watches fail.
+constexpr auto kHangupRecheck = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -31,6 +33,7 @@ PtyRadio::PtyRadio(SimOptions options) : options_(std::move(options)) {
 
 PtyRadio::~PtyRadio() {
     if (master_ >= 0) ::close(master_);
+    if (openWatch_ >= 0) ::close(openWatch_);
     if (!options_.link.empty()) ::unlink(options_.link.c_str());
 }
 
@@ -66,6 +69,11 @@ std::string PtyRadio::open(std::string& error) {
     ::close(slave);
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     slavePath_ = name;
+    openWatch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (openWatch_ >= 0 && ::inotify_add_watch(openWatch_, name, IN_OPEN) < 0) {
+        ::close(openWatch_);
+        openWatch_ = -1;
+    }
 
     if (!options_.link.empty()) {
         ::unlink(options_.link.c_str());
@@ -167,8 +175,12 @@ int PtyRadio::run(const volatile std::sig_atomic_t& stop) {
 
         pollfd fd{master_, POLLIN, 0};
         if (peerGone_) {
-            // A hung-up master is always "ready"; sleep instead, then look again.
-            ::nanosleep(timeoutPtr, nullptr);
+            pollfd watch{openWatch_, POLLIN, 0};
+            if (::ppoll(&watch, 1, timeoutPtr, nullptr) > 0) {
+                char events[4096];
+                while (::read(openWatch_, events, sizeof events) > 0) {
+                }
+            }
             if (::poll(&fd, 1, 0) < 0) continue;
             if (fd.revents & POLLIN) {
                 readFromPc(Clock::now());

@@ -33,6 +33,7 @@ private:
     link::RadioSimulator simulator_;
     PacedLine line_;
     int master_ = -1;
+    int openWatch_ = -1;  // inotify: a PC opens the device
     std::string slavePath_;
     bool peerGone_ = true;  // nobody has the slave open
     bool finished_ = false;
