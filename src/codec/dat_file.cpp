@@ -18,7 +18,6 @@ namespace pl63 {
 namespace {
 
 constexpr std::uint8_t kSignature[kDatSignatureSize] = {'G', 'Z', 'Q', '7', '2'};
-constexpr std::size_t kEncodedImageSize = 0x350;
 
 ErrorText wrongType() {
     return {"文件类型不对，无法打开。", "Document type not to open."};
@@ -107,7 +106,7 @@ std::vector<std::uint8_t> datContent(const MemoryImage& image) {
 }
 
 Status writeDatFile(const std::string& path, const MemoryImage& image) {
-    if (image.size() != kEncodedImageSize) {
+    if (image.size() != layout::kImageSize) {
         return cannotWrite(path, "image of " + std::to_string(image.size()) + " bytes");
     }
     const std::filesystem::path target = saveTarget(path);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "layout.h"
 #include "memory_image.h"
 #include "result.h"
 
@@ -14,7 +15,7 @@ constexpr std::size_t kDatSignatureSize = 5;
 // Opening reads the signature and at most 850 image bytes; saving writes 848.
 constexpr std::size_t kDatMaxImageBytes = 850;
 // A file must hold at least the part of the image the decoder looks at.
-constexpr std::size_t kDatMinFileSize = kDatSignatureSize + 0x330;
+constexpr std::size_t kDatMinFileSize = kDatSignatureSize + layout::kDecodedSize;
 
 // The image behind the signature of a file's content (at most 850 bytes), or
 // "Document type not to open." when the signature is wrong or the content is

@@ -1,0 +1,41 @@
+// pl63 export: the 16 channels of a .DAT file as CSV.
+#include <ostream>
+
+#include "codec/channel_csv.h"
+#include "codeplug_cli_support.h"
+#include "codeplug_commands.h"
+
+namespace pl63::cli {
+namespace {
+
+class ExportCommand : public CliCommand {
+public:
+    std::string_view name() const override { return "export"; }
+    std::string_view summary() const override { return "write the channels of a .DAT as CSV"; }
+    std::string usage() const override {
+        return "usage: pl63 export FILE.DAT [-o channels.csv] [--lang en|zh]\n"
+               "  one line per channel 1-16 under the header\n"
+               "  CH,RX Frequency,RX Tone,TX Frequency,TX Tone,Power,Forbid,Band,Scan\n"
+               "  -o FILE   where to write (default, or \"-\": standard output)\n"
+               "  --lang    language of error messages (default en)\n";
+    }
+
+    int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
+        VerbStart start = startVerb(*this, words, {{"-o", "--lang"}, {}}, 1, out, err);
+        if (!start.args) return start.exitCode;
+        auto codeplug = loadCodeplug(start.args->positional[0], start.language);
+        if (!codeplug) return reportBadInput(*this, codeplug.error(), start.language, err);
+        Status written = writeTextOutput(start.args->value("-o").value_or("-"),
+                                         exportChannelsCsv(codeplug.value().channels), out);
+        if (!written) return reportBadInput(*this, written.error(), start.language, err);
+        return ExitOk;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<CliCommand> makeExportCommand() {
+    return std::make_unique<ExportCommand>();
+}
+
+}  // namespace pl63::cli
