@@ -1,0 +1,292 @@
+// Runs the built pl63 as a user would, in a fresh folder per test.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void spit(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("pl63-cli-" + std::to_string(std::random_device{}()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path at(const std::string& name) const { return dir_ / name; }
+
+    Outcome pl63(std::vector<std::string> words) {
+        std::vector<std::string> argv{PL63_CLI};
+        argv.insert(argv.end(), words.begin(), words.end());
+        std::vector<char*> pointers;
+        for (auto& word : argv) pointers.push_back(word.data());
+        pointers.push_back(nullptr);
+
+        const fs::path outPath = at(".stdout"), errPath = at(".stderr");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t pid = 0;
+        Outcome run;
+        if (posix_spawn(&pid, PL63_CLI, &actions, nullptr, pointers.data(), environ) == 0) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            // a crash shows as a signal, never as one of our exit codes
+            run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        run.out = slurp(outPath);
+        run.err = slurp(errPath);
+        fs::remove(outPath);
+        fs::remove(errPath);
+        return run;
+    }
+
+    std::string csvFile(const std::string& name, const std::string& rows) {
+        spit(at(name),
+             "CH,RX Frequency,RX Tone,TX Frequency,TX Tone,Power,Forbid,Band,Scan\n" + rows);
+        return at(name).string();
+    }
+
+    std::size_t fileCount() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    }
+
+private:
+    fs::path dir_;
+};
+
+// The words of the grid line that starts with a channel number.
+std::vector<std::string> gridRow(const std::string& report, const std::string& number) {
+    std::istringstream lines(report);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(number + " ", 0) != 0 && line != number) continue;
+        std::istringstream words(line);
+        std::vector<std::string> cells;
+        for (std::string word; words >> word;) cells.push_back(word);
+        return cells;
+    }
+    return {};
+}
+
+const std::string kRows =
+    "1,438.5,88.5,431,d23n,low,carrier,narrow,no\n"
+    "3,439.507\n"
+    "16,479.995,D754I,479.995,,Hight,Off,Wide,Have\n";
+
+TEST_F(CliTest, ImportedChannelsShowAsTheGridAndExportRoundTrips) {
+    const Outcome imported = pl63({"import", csvFile("in.csv", kRows), "-o", at("a.DAT").string()});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    const std::string dat = slurp(at("a.DAT"));
+    ASSERT_EQ(dat.size(), 853u);
+    EXPECT_EQ(dat.substr(0, 5), "GZQ72");
+
+    const Outcome shown = pl63({"show", at("a.DAT").string()});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    using Cells = std::vector<std::string>;
+    EXPECT_EQ(gridRow(shown.out, "01"), (Cells{"01", "438.50000", "88.5", "431.00000", "D023N",
+                                               "Low", "Carrow", "Narrow", "No"}));
+    EXPECT_EQ(gridRow(shown.out, "02"), Cells{"02"});
+    EXPECT_EQ(gridRow(shown.out, "03"), (Cells{"03", "439.50625", "Off", "439.50625", "Off",
+                                               "Hight", "Off", "Wide", "Have"}));
+    EXPECT_EQ(gridRow(shown.out, "16"), (Cells{"16", "479.99500", "D754I", "479.99500", "Off",
+                                               "Hight", "Off", "Wide", "Have"}));
+    EXPECT_NE(shown.out.find("400-480MHz"), std::string::npos);
+
+    const Outcome zh = pl63({"show", at("a.DAT").string(), "--lang", "zh"});
+    EXPECT_EQ(gridRow(zh.out, "01"),
+              (Cells{"01", "438.50000", "88.5", "431.00000", "D023N", "低", "载波", "窄带", "无"}));
+    EXPECT_NE(zh.out.find("功能设置"), std::string::npos);
+
+    const Outcome exported = pl63({"export", at("a.DAT").string(), "-o", at("out.csv").string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    const std::string csv = slurp(at("out.csv"));
+    EXPECT_NE(csv.find("\n1,438.50000,88.5,431.00000,D023N,Low,Carrier,Narrow,No\n"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\n2,,,,,,,,\n"), std::string::npos);
+    EXPECT_EQ(pl63({"export", at("a.DAT").string()}).out, csv);  // stdout by default
+    EXPECT_EQ(pl63({"export", at("a.DAT").string(), "-o", "-"}).out, csv);
+
+    ASSERT_EQ(pl63({"import", at("out.csv").string(), "-o", at("b.DAT").string()}).exitCode, 0);
+    EXPECT_EQ(slurp(at("b.DAT")), dat);
+}
+
+TEST_F(CliTest, ImportOnABaseKeepsWhatTheCsvDoesNotName) {
+    ASSERT_EQ(pl63({"import", csvFile("in.csv", kRows), "-o", at("base.DAT").string()}).exitCode,
+              0);
+    const Outcome run = pl63({"import", csvFile("more.csv", "3,,,,,,,,\n5,440\n"), "--base",
+                              at("base.DAT").string(), "-o", at("next.DAT").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string report = pl63({"show", at("next.DAT").string()}).out;
+    EXPECT_EQ(gridRow(report, "01").at(1), "438.50000");
+    EXPECT_EQ(gridRow(report, "03").size(), 1u);  // deleted
+    EXPECT_EQ(gridRow(report, "05").at(1), "440.00000");
+    EXPECT_EQ(gridRow(report, "16").at(2), "D754I");
+}
+
+TEST_F(CliTest, BandOptionSelectsTheBandAndItsLimits) {
+    ASSERT_EQ(pl63({"new", at("vhf.DAT").string(), "--band", "5"}).exitCode, 0);
+    const std::string dat = slurp(at("vhf.DAT"));
+    ASSERT_EQ(dat.size(), 853u);
+    EXPECT_EQ(static_cast<unsigned char>(dat[5 + 0x1AD]), 0x01);  // BandCode of 136-174MHz
+    EXPECT_EQ(static_cast<unsigned char>(dat[5 + 0x33C]), 0x01);
+    EXPECT_NE(pl63({"show", at("vhf.DAT").string()}).out.find("136-174MHz"), std::string::npos);
+
+    const std::string vhf = csvFile("vhf.csv", "2,145.5\n");
+    EXPECT_EQ(pl63({"import", vhf, "--band", "5", "-o", at("v.DAT").string()}).exitCode, 0);
+    EXPECT_EQ(pl63({"import", vhf, "--base", at("vhf.DAT").string(), "-o", at("w.DAT").string()})
+                  .exitCode,
+              0);
+    const Outcome outside = pl63({"import", vhf, "-o", at("u.DAT").string()});
+    EXPECT_EQ(outside.exitCode, 1);
+    EXPECT_NE(
+        outside.err.find("line 2, column 2 (RX Frequency) \"145.5\": Beyond the frequency range"),
+        std::string::npos)
+        << outside.err;
+    EXPECT_FALSE(fs::exists(at("u.DAT")));
+
+    // Another band than the base's empties the base's channels, as the window does.
+    ASSERT_EQ(
+        pl63({"import", csvFile("uhf.csv", "1,440\n"), "-o", at("uhf.DAT").string()}).exitCode, 0);
+    ASSERT_EQ(pl63({"import", vhf, "--base", at("uhf.DAT").string(), "--band", "5", "-o",
+                    at("moved.DAT").string()})
+                  .exitCode,
+              0);
+    const std::string moved = pl63({"show", at("moved.DAT").string()}).out;
+    EXPECT_EQ(gridRow(moved, "01").size(), 1u);
+    EXPECT_EQ(gridRow(moved, "02").at(1), "145.50000");
+}
+
+TEST_F(CliTest, UnusableFilesAreRefusedWithTheMessageAndNeverCrash) {
+    std::mt19937 generator(72);
+    std::vector<std::pair<std::string, std::string>> files = {
+        {"empty.DAT", ""},
+        {"short.DAT", "GZQ72" + std::string(100, '\xFF')},
+        {"case.DAT", "gzq72" + std::string(848, '\xFF')},
+        {"other.DAT", "GZQ73" + std::string(848, '\xFF')},
+    };
+    for (int i = 0; i < 4; ++i) {
+        std::string noise(generator() % 3000, '\0');
+        for (char& c : noise) c = static_cast<char>(generator());
+        files.push_back({"random" + std::to_string(i) + ".DAT", noise});
+    }
+    for (const auto& [name, content] : files) {
+        SCOPED_TRACE(name);
+        spit(at(name), content);
+        for (const std::vector<std::string>& words :
+             {std::vector<std::string>{"show", at(name).string()},
+              {"export", at(name).string()},
+              {"import", csvFile("ok.csv", "1,440\n"), "--base", at(name).string(), "-o",
+               at("never.DAT").string()}}) {
+            const Outcome run = pl63(words);
+            EXPECT_EQ(run.exitCode, 1) << words[0];
+            EXPECT_EQ(run.err, "pl63 " + words[0] + ": Document type not to open.\n");
+            EXPECT_EQ(run.out, "");
+        }
+        const Outcome zh = pl63({"show", at(name).string(), "--lang", "zh"});
+        EXPECT_EQ(zh.err, "pl63 show: 文件类型不对，无法打开。\n");
+    }
+    EXPECT_FALSE(fs::exists(at("never.DAT")));
+
+    const Outcome missing = pl63({"show", at("missing.DAT").string()});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("missing.DAT"), std::string::npos);
+}
+
+TEST_F(CliTest, RadioTextIsShownEscapedNotSentToTheTerminal) {
+    ASSERT_EQ(pl63({"new", at("a.DAT").string()}).exitCode, 0);
+    std::string dat = slurp(at("a.DAT"));
+    const std::string line = "Hi\x1B[2J\x07";  // an escape sequence and a bell
+    dat.replace(5 + 0x2F0, line.size(), line);
+    spit(at("a.DAT"), dat);
+    const Outcome run = pl63({"show", at("a.DAT").string()});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("Hi\\x1B[2J\\x07"), std::string::npos);
+    EXPECT_EQ(run.out.find('\x1B'), std::string::npos);
+}
+
+TEST_F(CliTest, ImportErrorsNameLineAndColumnAndWriteNothing) {
+    spit(at("keep.DAT"), "previous");
+    const std::pair<std::string, std::string> cases[] = {
+        {"1,440\n2,440,77.77.7\n", "line 3, column 3 (RX Tone) \"77.77.7\""},
+        {"1,440,,,,Medium\n", "line 2, column 6 (Power) \"Medium\""},
+        {"20,440\n", "line 2, column 1 (CH) \"20\""},
+    };
+    for (const auto& [rows, message] : cases) {
+        SCOPED_TRACE(rows);
+        for (const char* out : {"new.DAT", "keep.DAT"}) {
+            const Outcome run = pl63({"import", csvFile("bad.csv", rows), "-o", at(out).string()});
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        }
+        EXPECT_FALSE(fs::exists(at("new.DAT")));
+        EXPECT_EQ(slurp(at("keep.DAT")), "previous");
+        const Outcome zh =
+            pl63({"import", at("bad.csv").string(), "-o", at("new.DAT").string(), "--lang", "zh"});
+        EXPECT_NE(zh.err.find("第 "), std::string::npos) << zh.err;
+    }
+}
+
+TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero) {
+    const std::string file = at("x.DAT").string();
+    const std::vector<std::string> usageErrors[] = {
+        {},
+        {"frobnicate"},
+        {"show"},
+        {"show", file, file},
+        {"show", file, "--colour"},
+        {"show", file, "--lang", "fr"},
+        {"new", file, "--band", "7"},
+        {"new", file, "--band", "-1"},
+        {"new", file, "--band"},
+        {"export"},
+        {"import", file},
+        {"import", file, "-o", file, "--band", "x"},
+    };
+    for (const auto& words : usageErrors) {
+        const Outcome run = pl63(words);
+        EXPECT_EQ(run.exitCode, 2) << (words.empty() ? "(none)" : words.back());
+        EXPECT_NE(run.err.find("usage: pl63"), std::string::npos);
+    }
+    for (const char* verb : {"new", "show", "export", "import"}) {
+        const Outcome run = pl63({verb, "--help"});
+        EXPECT_EQ(run.exitCode, 0) << verb;
+        EXPECT_EQ(run.out.rfind(std::string("usage: pl63 ") + verb, 0), 0u) << run.out;
+    }
+    EXPECT_EQ(fileCount(), 0u);  // nothing was written by any of them
+}
+
+}  // namespace
