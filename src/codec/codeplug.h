@@ -92,6 +92,10 @@ struct Codeplug {
     std::int16_t PreviousBandIndex = 0;  // band position before the current change
 
     // Option stores (program level in the radio software; here one codeplug).
+    // Texts that live in character fields (ID and PTT ID codes, DTMF codes,
+    // password, embedded information) hold the radio's single-byte character
+    // codes as they are, one char per image byte; a window converts them for
+    // display (Latin-1) rather than the codec guessing an encoding.
     std::array<int, 8> DtmfSettings{};            // first digit delay (index 2) in ms
     std::array<std::string, 24> OptionalSettings;  // decimal texts, see the start-up values
     int Pf1Key = 10;

@@ -45,14 +45,6 @@ TEST(ConversionsTest, BitsToHexPadsTheCallersText) {
     EXPECT_EQ(BitsToHex(odd), "8");
 }
 
-TEST(ConversionsTest, HexToBitsAndBackIsIdentityOnEveryByte) {
-    for (int v = 0; v < 256; ++v) {
-        std::string bits = HexToBits(HexByte(v));
-        ASSERT_EQ(bits.size(), 8u);
-        EXPECT_EQ(BitsToHex(bits), HexByte(v));
-    }
-}
-
 TEST(ConversionsTest, SnapToChannelStepMovesDownOntoTheNearerRaster) {
     struct Case {
         const char* text;

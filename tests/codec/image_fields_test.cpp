@@ -62,11 +62,6 @@ TEST(ImageFieldsTest, CharacterFieldVariants) {
     // FF in the middle is skipped, not a terminator.
     EXPECT_EQ(field::readChars(MemoryImage::fromHex("41FF42"), 0, 3), "AB");
 
-    field::Bytes dtmf(6, 0x00);
-    field::writeChars(dtmf, 0, 6, "1230", field::CharVariant::DtmfCode);
-    EXPECT_EQ(MemoryImage(dtmf).hex(), "3132333AFFFF");
-    EXPECT_EQ(field::readChars(MemoryImage(dtmf), 0, 6, field::CharVariant::DtmfCode), "1230");
-
     MemoryImage id = MemoryImage::fromHex("41FFFF");
     EXPECT_EQ(field::readChars(id, 0, 3, field::CharVariant::IdCode), "A\xFF\xFF");
 
@@ -74,18 +69,6 @@ TEST(ImageFieldsTest, CharacterFieldVariants) {
     field::Bytes shortField(4, 0x00);
     field::writeChars(shortField, 0, 3, "ABCDE");
     EXPECT_EQ(MemoryImage(shortField).hex(), "41424300");
-}
-
-TEST(ImageFieldsTest, NumbersKeepTheirLowBits) {
-    field::Bytes image(4, 0x00);
-    field::writeByte(image, 0, -1);
-    field::writeByte(image, 1, 256 + 7);
-    field::writeWord(image, 2, 300);
-    EXPECT_EQ(MemoryImage(image).hex(), "FF072C01");
-    field::writeWord(image, 2, -1);
-    EXPECT_EQ(field::readSignedWord(MemoryImage(image), 2), -1);
-    field::writeWord(image, 2, 0x18000);
-    EXPECT_EQ(field::readSignedWord(MemoryImage(image), 2), -32768);
 }
 
 TEST(ImageFieldsTest, ReadsPastTheEndSeeUnprogrammedBytes) {

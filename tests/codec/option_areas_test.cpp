@@ -265,13 +265,23 @@ TEST(OptionAreasTest, BandCodesBothWays) {
         EXPECT_EQ(image.at(layout::kBandCodeCopy), codes[position]);
 
         Codeplug reread;
-        reread.channels.setText(1, ColRxFrequency, "445.00000");
+        reread.channels.setText(1, ColRxFrequency, "445.00000");  // replaced by the empty image
         field::Bytes bytes = image.bytes();
         bytes[layout::kBandCodeCopy] = 0x33;  // never read back
         DecodeImage(MemoryImage(bytes), reread, Language::English);
         EXPECT_EQ(reread.band, position);
         EXPECT_EQ(reread.PreviousBandIndex, position);
+        // No band question, no clearing: the decoded channels stay.
+        EXPECT_FALSE(reread.channels.inUse(1));
     }
+    Codeplug outOfBand;
+    outOfBand.band = 5;
+    outOfBand.channels.setText(1, ColRxFrequency, "450.00000");  // outside 136-174
+    Codeplug decoded;
+    DecodeImage(EncodeImage(outOfBand, Language::English), decoded, Language::English);
+    EXPECT_EQ(decoded.band, 5);
+    EXPECT_EQ(decoded.channels.text(1, ColRxFrequency), "450.00000");
+
     Codeplug c;
     c.band = 2;
     c.PreviousBandIndex = 1;
@@ -282,17 +292,6 @@ TEST(OptionAreasTest, BandCodesBothWays) {
     // A position past the list has no code: 0xFF rather than some other band.
     c.band = 7;
     EXPECT_EQ(EncodeImage(c, Language::English).at(layout::kBandCode), 0xFF);
-}
-
-TEST(OptionAreasTest, DecodedBandKeepsTheDecodedChannels) {
-    Codeplug source;
-    source.band = 5;
-    source.channels.setText(1, ColRxFrequency, "450.00000");  // outside 136-174
-    source.channels.setText(1, ColTxFrequency, "450.00000");
-    Codeplug c;
-    DecodeImage(EncodeImage(source, Language::English), c, Language::English);
-    EXPECT_EQ(c.band, 5);
-    EXPECT_EQ(c.channels.text(1, ColRxFrequency), "450.00000");
 }
 
 TEST(OptionAreasTest, PasswordIsTrimmedAndCutToSixteen) {
