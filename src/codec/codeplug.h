@@ -32,7 +32,9 @@ class ChoiceIndexTable {
 public:
     // row 1..16, col ColPower..ColScan
     std::int16_t at(int row, int col) const { return entries_[row - 1][col - ColPower]; }
-    void set(int row, int col, std::int16_t position) { entries_[row - 1][col - ColPower] = position; }
+    void set(int row, int col, std::int16_t position) {
+        entries_[row - 1][col - ColPower] = position;
+    }
 
 private:
     std::array<std::array<std::int16_t, 4>, kChannelCount> entries_{};
@@ -96,7 +98,7 @@ struct Codeplug {
     // password, embedded information) hold the radio's single-byte character
     // codes as they are, one char per image byte; a window converts them for
     // display (Latin-1) rather than the codec guessing an encoding.
-    std::array<int, 8> DtmfSettings{};            // first digit delay (index 2) in ms
+    std::array<int, 8> DtmfSettings{};             // first digit delay (index 2) in ms
     std::array<std::string, 24> OptionalSettings;  // decimal texts, see the start-up values
     int Pf1Key = 10;
     int Pf2Key = 0;
