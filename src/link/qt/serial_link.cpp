@@ -99,7 +99,6 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
             // Pseudo-terminals refuse modem-line and break requests
             // (UnsupportedOperationError), time-outs of blocking waits and the
             // like change nothing for the engine.
-            port_.clearError();
             break;
     }
 }

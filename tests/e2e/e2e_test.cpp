@@ -1,0 +1,256 @@
+// pl63 read and write against pl63-radiosim on a pseudo-terminal, as a user
+// would run them on a real cable.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "codec/layout.h"
+#include "e2e/child_process.h"
+
+namespace pl63::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+
+const char* const kTimeoutMessage =
+    "Communication error, please check the intercom model, fault, attachment and computer serial "
+    "choice!";
+const char* const kPortMessage =
+    "Communication port not open, please first selection menu 'communication port' to open its "
+    "serial ports!";
+
+std::vector<std::uint8_t> fileBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The simulator saves its memory once it has seen the end frame, which is a
+// moment after the tool exits: wait for the file to differ from `before`.
+std::vector<std::uint8_t> awaitSave(const fs::path& path, const std::vector<std::uint8_t>& before) {
+    const auto deadline = std::chrono::steady_clock::now() + seconds(5);
+    auto bytes = fileBytes(path);
+    while (bytes == before && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        bytes = fileBytes(path);
+    }
+    return bytes;
+}
+
+class RadioE2e : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("pl63-e2e-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path path(const std::string& name) const { return dir_ / name; }
+
+    ProcessResult pl63(std::vector<std::string> words, std::vector<std::string> environment = {}) {
+        words.insert(words.begin(), PL63_CLI);
+        return runProcess(words, seconds(30), environment);
+    }
+
+    std::string exportChannels(const fs::path& dat) {
+        auto result = pl63({"export", dat.string()});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return result.out;
+    }
+
+    // A codeplug with the given channel rows (CSV lines without the header).
+    fs::path codeplugWith(const std::string& name, const std::string& rows,
+                          const std::string& base = {}) {
+        const fs::path csv = path(name + ".csv");
+        std::ofstream(csv)
+            << "CH,RX Frequency,RX Tone,TX Frequency,TX Tone,Power,Forbid,Band,Scan\n"
+            << rows;
+        std::vector<std::string> words{"import", csv.string(), "-o", path(name).string()};
+        if (!base.empty()) words.insert(words.end(), {"--base", base});
+        auto result = pl63(words);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return path(name);
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(RadioE2e, ReadEditWriteReadGivesTheEditedChannels) {
+    const fs::path initial = codeplugWith("initial.dat",
+                                          "1,430.125,67.0,431.125,Off,High,Off,Wide,Yes\n"
+                                          "2,439.000,,439.000,D023N,Low,Carrier,Narrow,No\n");
+    SimulatedRadio radio({"--load", initial.string(), "--save", path("radio.dat").string()});
+    ASSERT_FALSE(radio.device().empty());
+
+    auto first = pl63({"read", "--port", radio.device(), "-o", path("first.dat").string(), "--raw",
+                       path("first.bin").string()});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_NE(first.err.find("Read frequency success!"), std::string::npos) << first.err;
+    EXPECT_EQ(exportChannels(path("first.dat")), exportChannels(initial));
+    EXPECT_EQ(fs::file_size(path("first.dat")), 853u);
+    // The raw file keeps the radio's 1024 bytes as they came: the loaded image,
+    // then the unprogrammed rest.
+    const auto raw = fileBytes(path("first.bin"));
+    const auto initialBytes = fileBytes(initial);
+    ASSERT_EQ(raw.size(), 1024u);
+    EXPECT_TRUE(std::equal(initialBytes.begin() + 5, initialBytes.end(), raw.begin()));
+    EXPECT_TRUE(std::all_of(raw.begin() + layout::kImageSize, raw.end(),
+                            [](std::uint8_t b) { return b == 0xFF; }));
+
+    const fs::path edited = codeplugWith("edited.dat",
+                                         "1,\n"
+                                         "2,445.500,D754I,445.500,Off,High,Off,Wide,Yes\n"
+                                         "9,401.000,100.0,402.000,100.0,Low,Off,Narrow,Yes\n",
+                                         path("first.dat").string());
+    ASSERT_NE(exportChannels(edited), exportChannels(path("first.dat")));
+
+    auto write = pl63({"write", "--port", radio.device(), edited.string()});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_NE(write.err.find("Write frequency success!"), std::string::npos) << write.err;
+
+    auto second = pl63({"read", "--port", radio.device(), "-o", path("second.dat").string()});
+    ASSERT_EQ(second.exitCode, 0) << second.err;
+    EXPECT_EQ(exportChannels(path("second.dat")), exportChannels(edited));
+    // The simulator saved its memory after each session; the last one is the
+    // read after the write.
+    EXPECT_EQ(exportChannels(path("radio.dat")), exportChannels(edited));
+}
+
+TEST_F(RadioE2e, TuningAndPasswordReachTheRadioOnlyWhenAsked) {
+    // A codeplug with a password: the block at image offset 0x1B0.
+    const fs::path base = codeplugWith("base.dat", "1,430.125\n");
+    auto bytes = fileBytes(base);
+    const std::string password = "4711";
+    std::copy(password.begin(), password.end(), bytes.begin() + 5 + layout::kCommPassword);
+    std::ofstream(path("pw.dat"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+
+    // A radio of unprogrammed memory shows which blocks a write touched.
+    SimulatedRadio radio({"--save", path("radio.dat").string()});
+    ASSERT_FALSE(radio.device().empty());
+    std::vector<std::uint8_t> saved;
+    const auto at = [&](std::size_t offset) { return saved.at(5 + offset); };
+
+    auto plain = pl63({"write", "--port", radio.device(), path("pw.dat").string()});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    saved = awaitSave(path("radio.dat"), saved);
+    ASSERT_EQ(saved.size(), 853u);
+    EXPECT_EQ(at(0), bytes[5]);  // the channels arrived
+    EXPECT_EQ(at(layout::kTxHighPowerTune), 0xFF);
+    EXPECT_EQ(at(layout::kCommPassword), 0xFF);
+
+    auto flagged =
+        pl63({"write", "--port", radio.device(), path("pw.dat").string(), "--tune", "--login"});
+    ASSERT_EQ(flagged.exitCode, 0) << flagged.err;
+    saved = awaitSave(path("radio.dat"), saved);
+    EXPECT_EQ(at(layout::kTxHighPowerTune), bytes[5 + layout::kTxHighPowerTune]);
+    EXPECT_NE(at(layout::kTxHighPowerTune), 0xFF);
+    EXPECT_EQ(at(layout::kCommPassword), '4');
+    EXPECT_EQ(at(layout::kCommPassword + 3), '1');
+}
+
+TEST_F(RadioE2e, PortNumberFromThePortsFile) {
+    SimulatedRadio radio;
+    ASSERT_FALSE(radio.device().empty());
+    std::ofstream(path("ports")) << "junk line\nCOM7=" << radio.device() << "\n";
+    auto result = pl63({"read", "--port", "7", "-o", path("read.dat").string()},
+                       {"PL63_SETTINGS_DIR=" + dir_.string()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(fs::exists(path("read.dat")));
+}
+
+TEST_F(RadioE2e, SilentRadioEndsWithTheCommunicationErrorAfterTheTimeOut) {
+    SimulatedRadio radio({"--silent"});
+    ASSERT_FALSE(radio.device().empty());
+    auto result = pl63({"read", "--port", radio.device(), "-o", path("read.dat").string()});
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    EXPECT_NE(result.err.find(kTimeoutMessage), std::string::npos) << result.err;
+    // Six ticks of a 500 ms timer after the opening frame; a little start-up on top.
+    EXPECT_GE(result.seconds, 2.5);
+    EXPECT_LE(result.seconds, 3.5);
+    EXPECT_FALSE(fs::exists(path("read.dat")));
+}
+
+TEST_F(RadioE2e, RadioThatVanishesMidTransferEndsLikeASilentOne) {
+    const fs::path base = codeplugWith("base.dat", "1,430.125\n");
+    for (const char* verb : {"read", "write"}) {
+        SCOPED_TRACE(verb);
+        SimulatedRadio radio({"--vanish-after", "5"});
+        ASSERT_FALSE(radio.device().empty());
+        std::vector<std::string> words{verb, "--port", radio.device()};
+        if (std::string(verb) == "read") {
+            words.insert(words.end(), {"-o", path("read.dat").string()});
+        } else {
+            words.push_back(base.string());
+        }
+        auto result = pl63(words);
+        EXPECT_FALSE(result.killed);
+        EXPECT_EQ(result.exitCode, 3) << result.err;
+        EXPECT_NE(result.err.find(kTimeoutMessage), std::string::npos) << result.err;
+        // One message, no stream of port errors.
+        EXPECT_LT(result.err.size(), 1500u) << result.err;
+        EXPECT_LE(result.seconds, 5.0);
+        EXPECT_EQ(radio.waitForExit(seconds(5)), 0);
+    }
+    EXPECT_FALSE(fs::exists(path("read.dat")));
+}
+
+TEST_F(RadioE2e, FaultyRepliesEndInTheTimeOutAndWriteNoFile) {
+    const std::vector<std::vector<std::string>> faults = {{"--wrong-identity"},
+                                                          {"--stray-byte"},
+                                                          {"--wrong-echo"},
+                                                          {"--stall-after", "3"},
+                                                          {"--break-after", "2"}};
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.front());
+        SimulatedRadio radio(fault);
+        ASSERT_FALSE(radio.device().empty());
+        auto result = pl63({"read", "--port", radio.device(), "-o", path("read.dat").string()});
+        EXPECT_EQ(result.exitCode, 3) << result.err;
+        EXPECT_FALSE(fs::exists(path("read.dat")));
+    }
+}
+
+TEST_F(RadioE2e, RepliesInSmallPiecesStillMakeATransfer) {
+    SimulatedRadio radio({"--chunk", "3"});
+    ASSERT_FALSE(radio.device().empty());
+    auto result = pl63({"read", "--port", radio.device(), "-o", path("read.dat").string()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+}
+
+TEST_F(RadioE2e, PortThatCannotBeOpenedGivesExitFourAndTheMessage) {
+    struct Case {
+        std::string port;
+        std::string lang;
+        std::string message;
+    };
+    const Case cases[] = {
+        {(dir_ / "no-such-device").string(), "en", kPortMessage},
+        {(dir_ / "no-such-device").string(), "zh", "通信端口未打开"},
+        // A number the ports file leaves to the system, which has nothing that far up.
+        {"20", "en", kPortMessage},
+    };
+    std::ofstream(path("ports")) << "COM1=/dev/null-not-a-port\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port + " " + c.lang);
+        auto result =
+            pl63({"read", "--port", c.port, "-o", path("read.dat").string(), "--lang", c.lang},
+                 {"PL63_SETTINGS_DIR=" + dir_.string()});
+        EXPECT_EQ(result.exitCode, 4) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    auto write =
+        pl63({"write", "--port", (dir_ / "none").string(), codeplugWith("w.dat", "").string()});
+    EXPECT_EQ(write.exitCode, 4) << write.err;
+}
+
+}  // namespace
+}  // namespace pl63::e2e
