@@ -27,9 +27,15 @@ ErrorText cannotRead(const std::string& path) {
     return {"无法读取文件：" + path, "Cannot read the file: " + path};
 }
 
-ErrorText cannotWrite(const std::string& path, const std::string& why) {
-    return {"无法保存文件：" + path + "（" + why + "）",
-            "Cannot save the file: " + path + " (" + why + ")"};
+ErrorText cannotWrite(const std::string& path, const std::string& zhWhy, const std::string& enWhy) {
+    return {"无法保存文件：" + path + "（" + zhWhy + "）",
+            "Cannot save the file: " + path + " (" + enWhy + ")"};
+}
+
+// The system's reason, which it gives in one language only.
+ErrorText cannotWrite(const std::string& path, int error) {
+    std::string why = std::strerror(error ? error : EIO);
+    return cannotWrite(path, why, why);
 }
 
 // Where the new content has to land: through a symbolic link, the file it
@@ -107,17 +113,21 @@ std::vector<std::uint8_t> datContent(const MemoryImage& image) {
 
 Status writeDatFile(const std::string& path, const MemoryImage& image) {
     if (image.size() != layout::kImageSize) {
-        return cannotWrite(path, "image of " + std::to_string(image.size()) + " bytes");
+        std::string size = std::to_string(image.size());
+        return cannotWrite(path, "映像长度 " + size + " 字节", "an image of " + size + " bytes");
     }
     const std::filesystem::path target = saveTarget(path);
     std::error_code ec;
-    if (std::filesystem::is_directory(target, ec)) return cannotWrite(path, "is a folder");
+    if (std::filesystem::is_directory(target, ec)) {
+        return cannotWrite(path, "这是一个文件夹", "it is a folder");
+    }
 
     std::filesystem::path tempPath;
     std::FILE* file = openTemporary(target, tempPath);
-    if (!file) return cannotWrite(path, std::strerror(errno));
+    if (!file) return cannotWrite(path, errno);
 
     const auto content = datContent(image);
+    errno = 0;
     bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     ok = ok && std::fflush(file) == 0;
 #ifdef PL63_HAVE_POSIX_FILES
@@ -126,17 +136,20 @@ Status writeDatFile(const std::string& path, const MemoryImage& image) {
         ok = ::fsync(::fileno(file)) == 0;
     }
 #endif
-    int savedErrno = errno;
-    ok = (std::fclose(file) == 0) && ok;
+    int failure = ok ? 0 : errno;
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        failure = errno;
+    }
     if (!ok) {
         std::filesystem::remove(tempPath, ec);
-        return cannotWrite(path, std::strerror(savedErrno ? savedErrno : EIO));
+        return cannotWrite(path, failure);
     }
     std::filesystem::rename(tempPath, target, ec);
     if (ec) {
         std::string why = ec.message();
         std::filesystem::remove(tempPath, ec);
-        return cannotWrite(path, why);
+        return cannotWrite(path, why, why);
     }
     return Done{};
 }
