@@ -167,6 +167,22 @@ TEST_F(RadioE2e, PortNumberFromThePortsFile) {
     EXPECT_TRUE(fs::exists(path("read.dat")));
 }
 
+TEST_F(RadioE2e, TransferTakesTheWireTimeAndTheToolEndsWithIt) {
+    SimulatedRadio radio;
+    ASSERT_FALSE(radio.device().empty());
+    auto result =
+        pl63({"read", "--port", radio.device(), "-o", path("read.dat").string(), "--verbose"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string marker = "transfer took ";
+    const auto at = result.err.find(marker);
+    ASSERT_NE(at, std::string::npos) << result.err;
+    const double transfer = std::stod(result.err.substr(at + marker.size()));
+    // 1204 bytes at 9600 baud: the simulated line is no faster than a real one.
+    EXPECT_GE(transfer, 1204 * 10 / 9600.0);
+    // The tool does not sit out the two seconds the window shows the result.
+    EXPECT_LT(result.seconds, transfer + 1.5);
+}
+
 TEST_F(RadioE2e, SilentRadioEndsWithTheCommunicationErrorAfterTheTimeOut) {
     SimulatedRadio radio({"--silent"});
     ASSERT_FALSE(radio.device().empty());
