@@ -18,6 +18,17 @@ using Clock = std::chrono::steady_clock;
 
 pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
             int& outFd, int& errFd) {
+    // Everything the child needs is built before the fork: the tests start
+    // tools from several threads at once.
+    std::vector<char*> args;
+    for (const std::string& word : argv) args.push_back(const_cast<char*>(word.c_str()));
+    args.push_back(nullptr);
+    // The extra entries go first: lookups take the first of equal names.
+    std::vector<char*> env;
+    for (const std::string& entry : environment) env.push_back(const_cast<char*>(entry.c_str()));
+    for (char** entry = environ; *entry; ++entry) env.push_back(*entry);
+    env.push_back(nullptr);
+
     int out[2], err[2];
     if (::pipe2(out, O_CLOEXEC) != 0) return -1;
     if (::pipe2(err, O_CLOEXEC) != 0) return -1;
@@ -25,12 +36,8 @@ pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>
     if (pid == 0) {
         ::dup2(out[1], STDOUT_FILENO);
         ::dup2(err[1], STDERR_FILENO);
-        for (const std::string& entry : environment) ::putenv(const_cast<char*>(entry.c_str()));
-        std::vector<char*> args;
-        for (const std::string& word : argv) args.push_back(const_cast<char*>(word.c_str()));
-        args.push_back(nullptr);
-        ::execv(args[0], args.data());
-        std::_Exit(127);
+        ::execve(args[0], args.data(), env.data());
+        ::_exit(127);
     }
     ::close(out[1]);
     ::close(err[1]);

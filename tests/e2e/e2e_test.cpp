@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <thread>
 
@@ -225,13 +226,22 @@ TEST_F(RadioE2e, FaultyRepliesEndInTheTimeOutAndWriteNoFile) {
                                                           {"--wrong-echo"},
                                                           {"--stall-after", "3"},
                                                           {"--break-after", "2"}};
-    for (const auto& fault : faults) {
-        SCOPED_TRACE(fault.front());
-        SimulatedRadio radio(fault);
-        ASSERT_FALSE(radio.device().empty());
-        auto result = pl63({"read", "--port", radio.device(), "-o", path("read.dat").string()});
+    // Each fault waits out its own time-out; side by side they take one.
+    std::vector<std::future<ProcessResult>> runs;
+    std::vector<std::unique_ptr<SimulatedRadio>> radios;
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        radios.push_back(std::make_unique<SimulatedRadio>(faults[i]));
+        ASSERT_FALSE(radios.back()->device().empty());
+        const std::vector<std::string> words{"read", "--port", radios.back()->device(), "-o",
+                                             path("read" + std::to_string(i) + ".dat").string()};
+        runs.push_back(std::async(std::launch::async, [this, words] { return pl63(words); }));
+    }
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        SCOPED_TRACE(faults[i].front());
+        const ProcessResult result = runs[i].get();
         EXPECT_EQ(result.exitCode, 3) << result.err;
-        EXPECT_FALSE(fs::exists(path("read.dat")));
+        EXPECT_NE(result.err.find(kTimeoutMessage), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(path("read" + std::to_string(i) + ".dat")));
     }
 }
 
