@@ -245,13 +245,6 @@ TEST_F(RadioE2e, FaultyRepliesEndInTheTimeOutAndWriteNoFile) {
     }
 }
 
-TEST_F(RadioE2e, RepliesInSmallPiecesStillMakeATransfer) {
-    SimulatedRadio radio({"--chunk", "3"});
-    ASSERT_FALSE(radio.device().empty());
-    auto result = pl63({"read", "--port", radio.device(), "-o", path("read.dat").string()});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-}
-
 TEST_F(RadioE2e, PortThatCannotBeOpenedGivesExitFourAndTheMessage) {
     struct Case {
         std::string port;

@@ -61,7 +61,12 @@ public:
         link.imageSource = [&] { return EncodeImage(codeplug, language).hex(); };
         link.login = args.has("--login");
         link.tune = args.has("--tune");
-        link.password = codeplug.CommPassword;
+        // The engine expects the password as the window holds it: trimmed.
+        const std::string& password = codeplug.CommPassword;
+        const auto first = password.find_first_not_of(' ');
+        link.password = first == std::string::npos
+                            ? std::string()
+                            : password.substr(first, password.find_last_not_of(' ') - first + 1);
         TransferRequest request;
         request.port = *args.value("--port");
         request.write = true;

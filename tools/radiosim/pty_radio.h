@@ -21,8 +21,6 @@ public:
     // Returns the process exit code.
     int run(const volatile std::sig_atomic_t& stop);
 
-    link::RadioSimulator& simulator() { return simulator_; }
-
 private:
     void deliverArrived(PacedLine::Clock::time_point now);
     void sessionEnded();
@@ -37,7 +35,6 @@ private:
     std::string slavePath_;
     bool peerGone_ = true;  // nobody has the slave open
     bool finished_ = false;
-    int exitCode_ = 0;
 };
 
 }  // namespace pl63::radiosim
