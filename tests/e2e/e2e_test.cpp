@@ -112,6 +112,8 @@ TEST_F(RadioE2e, ReadEditWriteReadGivesTheEditedChannels) {
                                          path("first.dat").string());
     ASSERT_NE(exportChannels(edited), exportChannels(path("first.dat")));
 
+    // Neither a path nor a number 1..20 is a usage error, not a missing port.
+    EXPECT_EQ(pl63({"read", "--port", "21", "-o", path("read.dat").string()}).exitCode, 2);
     auto write = pl63({"write", "--port", radio.device(), edited.string()});
     ASSERT_EQ(write.exitCode, 0) << write.err;
     EXPECT_NE(write.err.find("Write frequency success!"), std::string::npos) << write.err;

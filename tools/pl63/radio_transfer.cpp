@@ -22,11 +22,14 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
 
     QString device;
     QString shownName = QString::fromStdString(request.port);
-    if (auto parsed = settings::parsePortArgument(request.port)) {
-        device = parsed->number != 0 ? link::portDevice(parsed->number)
-                                     : QString::fromStdString(parsed->device);
-        if (parsed->number != 0) shownName = QStringLiteral("COM%1").arg(parsed->number);
+    const auto parsed = settings::parsePortArgument(request.port);
+    if (!parsed) {
+        err << "pl63: --port takes a device path or a port number 1 to 20\n";
+        return ExitUsage;
     }
+    device = parsed->number != 0 ? link::portDevice(parsed->number)
+                                 : QString::fromStdString(parsed->device);
+    if (parsed->number != 0) shownName = QStringLiteral("COM%1").arg(parsed->number);
     const link::PortState state = link.openPort(device);
     if (request.verbose && state == link::PortState::Open) {
         err << "pl63: port " << shownName.toStdString() << " = " << device.toStdString() << "\n";

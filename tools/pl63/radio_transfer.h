@@ -23,7 +23,8 @@ struct TransferRequest {
 // Opens the port and runs one read or write until the engine reports its end.
 // Returns ExitOk when the radio confirmed the transfer, ExitTimeout after the
 // communication-error message, ExitPortNotOpen when the port could not be
-// opened (the engine's port message and the reason are on `err`).
+// opened (the engine's port message and the reason are on `err`), ExitUsage
+// for a --port that is neither a path nor a number 1..20.
 int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream& err);
 
 }  // namespace pl63::cli
