@@ -2,7 +2,7 @@
 
 namespace pl63::cli {
 
-ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& spec) {
+ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& grammar) {
     ParsedArgs parsed;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -17,7 +17,7 @@ ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& spe
                 name = word.substr(0, eq);
                 inlineValue = word.substr(eq + 1);
             }
-            if (spec.valueOptions.count(name)) {
+            if (grammar.valueOptions.count(name)) {
                 if (inlineValue) {
                     parsed.values[name] = *inlineValue;
                 } else if (i + 1 < words.size()) {
@@ -25,7 +25,7 @@ ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& spe
                 } else {
                     return {std::nullopt, "option " + name + " needs a value"};
                 }
-            } else if (spec.flags.count(name) && !inlineValue) {
+            } else if (grammar.flags.count(name) && !inlineValue) {
                 parsed.flags.insert(name);
             } else {
                 return {std::nullopt, "unknown option " + word};

@@ -34,7 +34,7 @@ struct ParseOutcome {
     std::string error;
 };
 
-ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& spec);
+ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& grammar);
 
 // "--lang en|zh" (default English on the command line).
 std::optional<int> parseLanguageOption(const ParsedArgs& args, std::string& error);

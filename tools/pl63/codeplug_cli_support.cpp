@@ -10,34 +10,6 @@
 
 namespace pl63::cli {
 
-VerbStart startVerb(const CliCommand& verb, const std::vector<std::string>& words,
-                    const ArgSpec& spec, std::size_t positionalCount, std::ostream& out,
-                    std::ostream& err) {
-    VerbStart start;
-    auto usageError = [&](const std::string& message) {
-        err << "pl63 " << verb.name() << ": " << message << "\n" << verb.usage();
-        start.exitCode = ExitUsage;
-        return start;
-    };
-    auto parsed = parseArgs(words, spec);
-    if (!parsed.args) return usageError(parsed.error);
-    if (parsed.args->help) {
-        out << verb.usage();
-        return start;
-    }
-    std::string error;
-    auto flag = parseLanguageOption(*parsed.args, error);
-    if (!flag) return usageError(error);
-    if (parsed.args->positional.size() != positionalCount) {
-        return usageError(parsed.args->positional.size() < positionalCount
-                              ? "a file name is missing"
-                              : "unexpected word '" + parsed.args->positional.back() + "'");
-    }
-    start.language = languageFromFlag(*flag);
-    start.args = std::move(parsed.args);
-    return start;
-}
-
 std::optional<int> bandOption(const ParsedArgs& args, std::string& error) {
     auto text = args.value("--band");
     if (!text) return std::nullopt;

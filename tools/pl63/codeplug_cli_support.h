@@ -10,22 +10,9 @@
 #include "codec/bilingual.h"
 #include "codec/codeplug.h"
 #include "codec/result.h"
+#include "verb_start.h"
 
 namespace pl63::cli {
-
-// Outcome of reading a verb's arguments: the parsed words, or the exit code
-// the verb returns at once (help printed, or a usage error reported).
-struct VerbStart {
-    std::optional<ParsedArgs> args;
-    int exitCode = ExitOk;
-    Language language = Language::English;
-};
-
-// Parses the words, answers --help and reports usage errors (unknown option,
-// bad --lang, wrong number of positional words).
-VerbStart startVerb(const CliCommand& verb, const std::vector<std::string>& words,
-                    const ArgSpec& spec, std::size_t positionalCount, std::ostream& out,
-                    std::ostream& err);
 
 // "--band 0..6"; nothing when absent; `error` set when present but invalid.
 std::optional<int> bandOption(const ParsedArgs& args, std::string& error);

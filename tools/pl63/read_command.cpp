@@ -9,6 +9,7 @@
 #include "codec/image_codec.h"
 #include "radio_commands.h"
 #include "radio_transfer.h"
+#include "verb_start.h"
 
 namespace pl63::cli {
 namespace {
@@ -27,24 +28,15 @@ public:
     }
 
     int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
-        const auto parsed = parseArgs(words, {{"--port", "-o", "--raw", "--lang"}, {"--verbose"}});
-        if (!parsed.args) {
-            err << "pl63 read: " << parsed.error << "\n" << usage();
+        const VerbStart start = startVerb(
+            *this, words, {{"--port", "-o", "--raw", "--lang"}, {"--verbose"}}, 0, out, err);
+        if (!start.args) return start.exitCode;
+        const ParsedArgs& args = *start.args;
+        if (!args.value("--port") || !args.value("-o")) {
+            err << "pl63 read: --port and -o are needed\n" << usage();
             return ExitUsage;
         }
-        const ParsedArgs& args = *parsed.args;
-        if (args.help) {
-            out << usage();
-            return ExitOk;
-        }
-        std::string error;
-        const auto flag = parseLanguageOption(args, error);
-        if (!flag || !args.value("--port") || !args.value("-o") || !args.positional.empty()) {
-            err << "pl63 read: " << (error.empty() ? "--port and -o are needed" : error) << "\n"
-                << usage();
-            return ExitUsage;
-        }
-        const Language language = languageFromFlag(*flag);
+        const Language language = start.language;
 
         coreApplication();
         TerminalLink link(language, err);

@@ -8,6 +8,7 @@
 #include "codec/image_codec.h"
 #include "radio_commands.h"
 #include "radio_transfer.h"
+#include "verb_start.h"
 
 namespace pl63::cli {
 namespace {
@@ -26,26 +27,15 @@ public:
     }
 
     int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
-        const auto parsed =
-            parseArgs(words, {{"--port", "--lang"}, {"--login", "--tune", "--verbose"}});
-        if (!parsed.args) {
-            err << "pl63 write: " << parsed.error << "\n" << usage();
+        const VerbStart start = startVerb(
+            *this, words, {{"--port", "--lang"}, {"--login", "--tune", "--verbose"}}, 1, out, err);
+        if (!start.args) return start.exitCode;
+        const ParsedArgs& args = *start.args;
+        if (!args.value("--port")) {
+            err << "pl63 write: --port is needed\n" << usage();
             return ExitUsage;
         }
-        const ParsedArgs& args = *parsed.args;
-        if (args.help) {
-            out << usage();
-            return ExitOk;
-        }
-        std::string error;
-        const auto flag = parseLanguageOption(args, error);
-        if (!flag || !args.value("--port") || args.positional.size() != 1) {
-            err << "pl63 write: " << (error.empty() ? "--port and one FILE.DAT are needed" : error)
-                << "\n"
-                << usage();
-            return ExitUsage;
-        }
-        const Language language = languageFromFlag(*flag);
+        const Language language = start.language;
 
         const auto image = readDatFile(args.positional[0]);
         if (!image) {
