@@ -20,6 +20,10 @@ void TerminalLink::setStatusText(const std::string& text) {
     // The window blinks the same text all transfer long; a terminal says it once.
     if (text == status_) return;
     status_ = text;
+    // Only a finished transfer changes the status text while the bar is up.
+    // The window's bar stops short of its maximum (a read at 425 of 460, a
+    // write at 300 to 320); on a terminal the finished bar reads 100%.
+    if (progressLineOpen_) drawBar(kBarWidth, 100);
     endProgressLine();
     err_ << text << std::endl;
 }
@@ -35,7 +39,10 @@ void TerminalLink::setProgress(int value) {
     const int percent = value * 100 / maximum_;
     if (percent == percent_) return;
     percent_ = percent;
-    const int filled = value * kBarWidth / maximum_;
+    drawBar(value * kBarWidth / maximum_, percent);
+}
+
+void TerminalLink::drawBar(int filled, int percent) {
     err_ << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] "
          << percent << "%" << std::flush;
     progressLineOpen_ = true;

@@ -49,6 +49,7 @@ public:
 
 private:
     void endProgressLine();
+    void drawBar(int filled, int percent);
 
     std::ostream& err_;
     std::string status_;
