@@ -44,7 +44,11 @@ std::string HexByte(long long v) {
 }
 
 std::string HexWord(long long v) {
-    std::string out = hexDigits(asUnsigned(v));
+    // A 16-bit number: a negative one (a scan delay of -1) is its own four
+    // digits, FFFF, so that the two bytes taken from the text are FF FF.
+    unsigned long long word =
+        v < 0 ? static_cast<std::uint16_t>(static_cast<std::int64_t>(v)) : asUnsigned(v);
+    std::string out = hexDigits(word);
     if (out.size() < 4) out.insert(out.begin(), 4 - out.size(), '0');
     return out;
 }

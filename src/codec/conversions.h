@@ -14,6 +14,7 @@ namespace pl63 {
 std::string HexByte(long long v);
 
 // Upper-case hex digits of v, left-padded to at least four digits (670 -> "029E").
+// v is a 16-bit number: a negative one gives its two's complement (-1 -> "FFFF").
 std::string HexWord(long long v);
 
 // Four binary digits per hex digit, most significant first ("A7" -> "10100111").

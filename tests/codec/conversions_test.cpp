@@ -21,6 +21,9 @@ TEST(ConversionsTest, HexByteAndWordPadding) {
         EXPECT_EQ(HexByte(c.value), c.byte) << c.value;
         EXPECT_EQ(HexWord(c.value), c.word) << c.value;
     }
+    // A word is four digits even when negative: its bytes are the text's halves.
+    EXPECT_EQ(HexWord(-1), "FFFF");
+    EXPECT_EQ(HexWord(-32768), "8000");
 }
 
 TEST(ConversionsTest, HexToBitsExpandsEveryDigitAndZeroesTheRest) {
