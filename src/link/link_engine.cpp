@@ -34,6 +34,12 @@ const std::string kModelIdText = "4B56393134";  // "KV914"
 constexpr std::size_t kIdentityDigits = 16;
 constexpr std::size_t kReadReplyDigits = 2 * (4 + kReadBlockSize);
 constexpr std::size_t kPasswordReplyDigits = 2 * (4 + kPasswordLength);
+// Between two frames a 9600-baud line carries at most the 3 s of the time-out,
+// under 6000 digits, so a real radio never comes near this. A device that is
+// no radio (or a pseudo-terminal, which has no speed) can pour in megabytes,
+// and after a transfer bytes would pile up until the next start. Text this
+// long can never become a reply, so the bytes past it are not kept.
+constexpr std::size_t kRxTextLimit = 65536;
 
 void appendHex(std::string& text, std::uint8_t byte) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -171,7 +177,10 @@ void LinkEngine::breakSeen() {
 }
 
 void LinkEngine::received(const std::vector<std::uint8_t>& bytes) {
-    for (const std::uint8_t byte : bytes) appendHex(rxText_, byte);
+    for (const std::uint8_t byte : bytes) {
+        if (rxText_.size() >= kRxTextLimit) break;
+        appendHex(rxText_, byte);
+    }
     // The break leaves one byte of line noise in front of whatever follows it.
     if (breakSeen_) {
         rxText_.erase(0, std::min<std::size_t>(2, rxText_.size()));

@@ -231,6 +231,28 @@ TEST(LinkEngineLifecycle, BytesAfterTheEndChangeNothingButRxText) {
     EXPECT_EQ(rig.host.decoded.size(), 1u);
 }
 
+// A device that is no radio (or a pseudo-terminal, which has no speed) can
+// deliver megabytes between two frames; a 9600-baud line cannot.
+TEST(LinkEngineLifecycle, FloodingPeerKeepsRxTextBoundedAndTheNextTransferWorks) {
+    Rig rig;
+    fillPattern(rig.radio);
+    const Bytes garbage(1 << 16, 0x5A);
+    rig.engine.startRead();
+    for (int i = 0; i < 16; ++i) rig.engine.received(garbage);  // 1 MiB in the handshake
+    EXPECT_LT(rig.engine.RxText().size(), std::size_t{1} << 18);
+    for (int tick = 0; tick < 6; ++tick) rig.engine.timer1Tick();
+    ASSERT_EQ(rig.host.outcomes, std::vector{LinkOutcome::TimedOut});
+    for (int i = 0; i < 16; ++i) rig.engine.received(garbage);  // and as much after the end
+    EXPECT_LT(rig.engine.RxText().size(), std::size_t{1} << 18);
+
+    rig.host.unsent.clear();
+    rig.radio.resetSession();
+    ASSERT_TRUE(rig.engine.startRead());
+    rig.pump();
+    ASSERT_EQ(rig.host.decoded.size(), 1u);
+    EXPECT_EQ(rig.host.decoded[0], memoryHex(rig.radio));
+}
+
 TEST(LinkEngineLifecycle, ResultStaysOnForTenBlinksThenCommandsReturn) {
     Rig rig;
     fillPattern(rig.radio);
