@@ -79,8 +79,8 @@ DisplayTables build() {
                       {"宽\\窄带", "Band"},
                       {"扫描添加", "Scan"}}};
 
-    t.model = {"机型:", "Model"};
-    t.band = {{"频段:", "Channel"}, bandItems()};
+    t.model = {"机型", "Model"};
+    t.band = {{"频段", "Channel"}, bandItems()};
 
     t.functionSetTitle = {"功能设置", "Function Set"};
     t.timeOut = {{"发射超时", "Time-out"}, numbered(15, 600, 15, " 秒", " S")};
@@ -118,7 +118,9 @@ DisplayTables build() {
                {{"发射开始", "Launch Start"}, {"发射结束", "Launch End"}, {"两者", "Both"}}};
     t.duplicate = {{"复制", "Duplicate"}, kOffOn};
 
-    t.testFrequencyTitle = {"测试频率", "Debug frequency"};
+    // The window keeps its designed title in both languages; "Debug frequency"
+    // is the menu item that opens it.
+    t.testFrequencyTitle = same("测试频率");
     t.testFrequencyHeaders = {
         {{"频道", "Channel"}, {"接收频率", "RX Frequency"}, {"发射频率", "TX Frequency"}}};
 

@@ -32,7 +32,7 @@ struct DisplayList {
 struct DisplayTables {
     std::array<DisplayText, 9> gridHeaders;
 
-    DisplayText model;  // "机型:" / "Model", one entry "PL-63"
+    DisplayText model;  // "机型" / "Model", one entry "PL-63"
     DisplayList band;
 
     DisplayText functionSetTitle;
