@@ -1,5 +1,6 @@
 // pl63 read and write against pl63-radiosim on a pseudo-terminal, as a user
 // would run them on a real cable.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -220,6 +221,29 @@ TEST_F(RadioE2e, RadioThatVanishesMidTransferEndsLikeASilentOne) {
         EXPECT_EQ(radio.waitForExit(seconds(5)), 0);
     }
     EXPECT_FALSE(fs::exists(path("read.dat")));
+}
+
+// A pseudo-terminal takes bytes as fast as they come; the simulated radio must
+// take them at 9600 baud, as a UART would, or a flood piles up without end.
+TEST_F(RadioE2e, PcThatFloodsTheLineIsHeldToLineSpeed) {
+    SimulatedRadio radio;
+    ASSERT_FALSE(radio.device().empty());
+    const int fd = ::open(radio.device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    const std::vector<std::uint8_t> garbage(4096, 0x5A);
+    std::size_t taken = 0;
+    const auto end = std::chrono::steady_clock::now() + seconds(1);
+    while (std::chrono::steady_clock::now() < end) {
+        const ssize_t count = ::write(fd, garbage.data(), garbage.size());
+        if (count > 0) {
+            taken += static_cast<std::size_t>(count);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    ::close(fd);
+    // A second of the wire is 960 bytes; the kernel's buffers add some 70 KiB.
+    EXPECT_LT(taken, std::size_t{512} << 10);
 }
 
 TEST_F(RadioE2e, FaultyRepliesEndInTheTimeOutAndWriteNoFile) {

@@ -15,6 +15,7 @@ class PacedLine {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr Clock::duration kByteTime = std::chrono::nanoseconds(1'041'667);
+    static constexpr std::size_t kInputBuffer = 4096;
 
     // Bytes read from the PC side at `now`; they follow whatever is still
     // on its way in.
@@ -32,6 +33,12 @@ public:
     void dropOutgoing() { outgoing_.clear(); }
 
     bool incomingPending() const { return !incoming_.empty(); }
+    // How many more PC bytes the line takes now. A PC's serial driver holds a
+    // few kilobytes ahead of the wire and makes a faster writer wait; without
+    // this bound a flood would queue hours of line time.
+    std::size_t incomingRoom() const {
+        return incoming_.size() < kInputBuffer ? kInputBuffer - incoming_.size() : 0;
+    }
     // The earliest moment something is due in either direction.
     std::optional<Clock::time_point> nextEvent() const;
 

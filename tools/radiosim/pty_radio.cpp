@@ -131,7 +131,9 @@ void PtyRadio::writeDue(Clock::time_point now) {
 void PtyRadio::readFromPc(Clock::time_point now) {
     std::uint8_t buffer[4096];
     for (;;) {
-        const ssize_t count = ::read(master_, buffer, sizeof buffer);
+        const std::size_t room = std::min(sizeof buffer, line_.incomingRoom());
+        if (room == 0) return;  // the rest waits in the pseudo-terminal, and so does its writer
+        const ssize_t count = ::read(master_, buffer, room);
         if (count > 0) {
             peerGone_ = false;
             line_.fromPc(buffer, static_cast<std::size_t>(count), now);
@@ -189,6 +191,8 @@ int PtyRadio::run(const volatile std::sig_atomic_t& stop) {
             }
             continue;
         }
+        // With the line's input full, wait only for the next byte to arrive.
+        if (line_.incomingRoom() == 0) fd.fd = -1;
         const int ready = ::ppoll(&fd, 1, timeoutPtr, nullptr);
         if (ready > 0) {
             if (fd.revents & (POLLIN | POLLHUP | POLLERR)) readFromPc(Clock::now());
