@@ -37,6 +37,14 @@ int main(int argc, char** argv) {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // Ctrl-C or SIGTERM between the loop's look at the flag and its wait would
+    // otherwise be noticed only when the PC next sends something: block them
+    // and let them in only during the waits.
+    sigset_t stopSignals, waitMask;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
     std::signal(SIGPIPE, SIG_IGN);
     // Bytes are due every 1.04 ms; the default 50 us of timer slack on every
     // wait would add up over the thousand waits of a transfer.
@@ -50,5 +58,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << device << std::endl;
-    return radio.run(stopRequested);
+    return radio.run(stopRequested, &waitMask);
 }

@@ -149,7 +149,7 @@ void PtyRadio::readFromPc(Clock::time_point now) {
     }
 }
 
-int PtyRadio::run(const volatile std::sig_atomic_t& stop) {
+int PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMask) {
     while (!stop && !finished_) {
         Clock::time_point now = Clock::now();
         deliverArrived(now);
@@ -178,7 +178,7 @@ int PtyRadio::run(const volatile std::sig_atomic_t& stop) {
         pollfd fd{master_, POLLIN, 0};
         if (peerGone_) {
             pollfd watch{openWatch_, POLLIN, 0};
-            if (::ppoll(&watch, 1, timeoutPtr, nullptr) > 0) {
+            if (::ppoll(&watch, 1, timeoutPtr, waitMask) > 0) {
                 char events[4096];
                 while (::read(openWatch_, events, sizeof events) > 0) {
                 }
@@ -193,7 +193,7 @@ int PtyRadio::run(const volatile std::sig_atomic_t& stop) {
         }
         // With the line's input full, wait only for the next byte to arrive.
         if (line_.incomingRoom() == 0) fd.fd = -1;
-        const int ready = ::ppoll(&fd, 1, timeoutPtr, nullptr);
+        const int ready = ::ppoll(&fd, 1, timeoutPtr, waitMask);
         if (ready > 0) {
             if (fd.revents & (POLLIN | POLLHUP | POLLERR)) readFromPc(Clock::now());
         }

@@ -18,8 +18,10 @@ public:
     // Opens the pseudo-terminal; returns the slave's path, or "" with `error` set.
     std::string open(std::string& error);
     // Serves sessions until `stop` is set (or --once / --vanish-after end it).
-    // Returns the process exit code.
-    int run(const volatile std::sig_atomic_t& stop);
+    // The stop signals should be blocked outside the waits and `waitMask` be
+    // the mask to wait under; a signal then always ends a wait instead of
+    // slipping in just before it. Returns the process exit code.
+    int run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMask = nullptr);
 
 private:
     void deliverArrived(PacedLine::Clock::time_point now);
