@@ -282,6 +282,10 @@ TEST_F(RadioE2e, PortThatCannotBeOpenedGivesExitFourAndTheMessage) {
         {(dir_ / "no-such-device").string(), "zh", "通信端口未打开"},
         // A number the ports file leaves to the system, which has nothing that far up.
         {"20", "en", kPortMessage},
+        // Things that exist but are no serial port say so, not "not present".
+        {"/dev/null", "en", "/dev/null: not a serial port"},
+        {dir_.string(), "en", "not a serial port"},
+        {path("ports").string(), "zh", "不是串口"},
     };
     std::ofstream(path("ports")) << "COM1=/dev/null-not-a-port\n";
     for (const Case& c : cases) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -25,6 +27,25 @@ PortState classifyPermissionError(const QString& device) {
 #endif
 }
 
+// Qt reports a path that is no serial port much like a missing one; the user
+// who typed /dev/null or a file name deserves to hear which it is.
+PortState classifyOtherError(const QString& device) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(device);
+    return PortState::NotPresent;
+#else
+    const QByteArray path = device.toLocal8Bit();
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0) return PortState::NotPresent;
+    if (!S_ISCHR(info.st_mode)) return PortState::NotSerial;
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return PortState::NotPresent;
+    const bool terminal = ::isatty(fd) == 1;
+    ::close(fd);
+    return terminal ? PortState::NotPresent : PortState::NotSerial;
+#endif
+}
+
 }  // namespace
 
 QString portStateText(PortState state, Language language) {
@@ -34,6 +55,7 @@ QString portStateText(PortState state, Language language) {
         {"没有权限打开端口，请把用户加入 dialout 组",
          "no permission to open it: add the user to the dialout group"},
         {"端口不存在", "not present"},
+        {"不是串口", "not a serial port"},
     };
     return QString::fromStdString(texts[static_cast<int>(state)].str(language));
 }
@@ -81,7 +103,7 @@ PortState openSerialPort(QSerialPort& port, const QString& device) {
     const auto error = port.error();
     port.clearError();
     if (error == QSerialPort::PermissionError) return classifyPermissionError(device);
-    return PortState::NotPresent;
+    return classifyOtherError(device);
 }
 
 PortProbe probePorts(QSerialPort& port, int savedPort) {

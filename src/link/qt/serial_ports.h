@@ -17,6 +17,7 @@ enum class PortState {
     Busy,          // another program holds it
     NoPermission,  // the user may not open the device
     NotPresent,    // no such device, or no hardware behind it
+    NotSerial,     // exists, but is a file, a folder or a device that is no terminal
 };
 
 // A short reason in one language, "" for Open. NoPermission carries the hint
