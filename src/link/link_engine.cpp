@@ -72,6 +72,13 @@ std::uint8_t hexTextByte(const std::string& text, std::size_t k) {
     return static_cast<std::uint8_t>(high * 16 + low);
 }
 
+// Read requests, write blocks and the radio's data replies all begin with a
+// command byte, the radio address (high byte first) and the data length.
+std::vector<std::uint8_t> frameHead(std::uint8_t command, int address, int length) {
+    return {command, static_cast<std::uint8_t>((address >> 8) & 0xFF),
+            static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(length)};
+}
+
 std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
@@ -151,10 +158,7 @@ bool LinkEngine::startTransfer(const std::string& mode) {
     linkMode_ = mode;
     linkPhase_ = 1;
     host_.prepareForTransfer();
-    send(kProgrammingOpening);
-    host_.setStatusText(text(LinkText::Communicating));
-    setTimer1(true);
-    setTimer2(true);
+    sendOpening(kProgrammingOpening);
     return true;
 }
 
@@ -165,11 +169,15 @@ bool LinkEngine::startPasswordTransfer() {
     passwordChangePending_ = true;
     linkPhase_ = 1;
     beginTransferState();
-    send(kPasswordOpening);
+    sendOpening(kPasswordOpening);
+    return true;
+}
+
+void LinkEngine::sendOpening(const std::vector<std::uint8_t>& opening) {
+    send(opening);
     host_.setStatusText(text(LinkText::Communicating));
     setTimer1(true);
     setTimer2(true);
-    return true;
 }
 
 void LinkEngine::breakSeen() {
@@ -232,9 +240,7 @@ void LinkEngine::handlePasswordExchange() {
             linkStep_ = 3;
             passwordSent_ = true;
         } else {
-            send({kReadRequest, static_cast<std::uint8_t>(kPasswordAddress >> 8),
-                  static_cast<std::uint8_t>(kPasswordAddress & 0xFF),
-                  static_cast<std::uint8_t>(kPasswordLength)});
+            send(frameHead(kReadRequest, kPasswordAddress, kPasswordLength));
             linkStep_ = 3;
         }
     } else if (linkStep_ == 3 && rxText_.size() == kPasswordReplyDigits &&
@@ -260,10 +266,7 @@ void LinkEngine::handlePasswordExchange() {
 
 std::vector<std::uint8_t> LinkEngine::passwordBlock() {
     const std::string password = trimBlanks(host_.commPassword());
-    std::vector<std::uint8_t> frame = {kWriteBlock,
-                                       static_cast<std::uint8_t>(kPasswordAddress >> 8),
-                                       static_cast<std::uint8_t>(kPasswordAddress & 0xFF),
-                                       static_cast<std::uint8_t>(kPasswordLength)};
+    std::vector<std::uint8_t> frame = frameHead(kWriteBlock, kPasswordAddress, kPasswordLength);
     for (std::size_t i = 0; i < static_cast<std::size_t>(kPasswordLength); ++i)
         frame.push_back(i < password.size() ? static_cast<std::uint8_t>(password[i]) : 0xFF);
     return frame;
@@ -316,9 +319,7 @@ void LinkEngine::handleWriteReply() {
     if (blockAddress_ == 0x01C0 && !host_.loginMode()) blockAddress_ = 0x01D0;
     if (blockAddress_ == 0x01D0) blockAddress_ = 0x0300;
 
-    std::vector<std::uint8_t> frame = {kWriteBlock, static_cast<std::uint8_t>(blockAddress_ >> 8),
-                                       static_cast<std::uint8_t>(blockAddress_ & 0xFF),
-                                       static_cast<std::uint8_t>(kWriteBlockSize)};
+    std::vector<std::uint8_t> frame = frameHead(kWriteBlock, blockAddress_, kWriteBlockSize);
     const std::size_t offset = static_cast<std::size_t>(blockAddress_ - kFirstAddress);
     for (std::size_t k = 0; k < static_cast<std::size_t>(kWriteBlockSize); ++k)
         frame.push_back(hexTextByte(writeImage_, offset + k));
@@ -345,9 +346,7 @@ void LinkEngine::handleReadReply() {
             complete(LinkText::ReadSucceeded, LinkOutcome::ReadSucceeded);
             return;
         }
-        send({kReadRequest, static_cast<std::uint8_t>(blockAddress_ >> 8),
-              static_cast<std::uint8_t>(blockAddress_ & 0xFF),
-              static_cast<std::uint8_t>(kReadBlockSize)});
+        send(frameHead(kReadRequest, blockAddress_, kReadBlockSize));
         blockAddress_ += kReadBlockSize;
         return;
     }

@@ -60,6 +60,8 @@ private:
     bool startTransfer(const std::string& mode);
     bool portReady();
     void beginTransferState();
+    // The opening frame of any transfer, the status text and both timers.
+    void sendOpening(const std::vector<std::uint8_t>& opening);
     void send(std::vector<std::uint8_t> frame);
     void setProgressValue(int value);
     void handleHandshake();
