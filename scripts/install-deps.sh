@@ -7,6 +7,7 @@ packages=(
   build-essential cmake make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  fonts-wqy-microhei xvfb xauth ccache
 )
 
 missing=()

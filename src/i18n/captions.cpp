@@ -1,0 +1,115 @@
+#include "i18n/captions.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QToolBar>
+
+#include "i18n/language_flag.h"
+
+namespace pl63::i18n {
+namespace {
+
+QString describe(const CaptionRow& row) {
+    QString name = QString::fromStdString(row.objectName);
+    if (row.element >= 0) name += QStringLiteral("[%1]").arg(row.element);
+    return QStringLiteral("%1 (index %2)").arg(name).arg(row.index);
+}
+
+bool setText(QObject* target, const QString& text) {
+    if (auto* menu = qobject_cast<QMenu*>(target)) {
+        menu->setTitle(text);
+    } else if (auto* action = qobject_cast<QAction*>(target)) {
+        action->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(target)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        button->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(target)) {
+        group->setTitle(text);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool setListEntry(QObject* target, int index, const QString& text) {
+    auto* combo = qobject_cast<QComboBox*>(target);
+    if (!combo || index < 0 || index >= combo->count()) return false;
+    combo->setItemText(index, text);
+    return true;
+}
+
+bool setHeaderCell(QObject* target, int column, const QString& text) {
+    if (auto* table = qobject_cast<QTableWidget*>(target)) {
+        if (column < 0 || column >= table->columnCount()) return false;
+        auto* item = table->horizontalHeaderItem(column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            table->setHorizontalHeaderItem(column, item);
+        }
+        item->setText(text);
+        return true;
+    }
+    auto* view = qobject_cast<QAbstractItemView*>(target);
+    if (!view || !view->model() || column < 0 || column >= view->model()->columnCount()) return false;
+    return view->model()->setHeaderData(column, Qt::Horizontal, text);
+}
+
+bool setToolTip(QObject* target, int number, const QString& text) {
+    auto* toolbar = qobject_cast<QToolBar*>(target);
+    if (!toolbar) return false;
+    const auto actions = toolbar->actions();
+    if (number < 1 || number > actions.size()) return false;
+    actions[number - 1]->setToolTip(text);
+    return true;
+}
+
+}  // namespace
+
+QObject* findCaptionTarget(QWidget* window, const CaptionRow& row) {
+    if (!window) return nullptr;
+    const QString name = QString::fromStdString(row.objectName);
+    if (row.target == CaptionTarget::WindowTitle || window->objectName() == name) return window;
+    const auto candidates = window->findChildren<QObject*>(name);
+    for (QObject* candidate : candidates) {
+        if (row.element < 0) return candidate;
+        const QVariant element = candidate->property(kControlIndexProperty);
+        if (element.isValid() && element.toInt() == row.element) return candidate;
+    }
+    return nullptr;
+}
+
+QStringList applyCaptionTable(QWidget* window, const CaptionTable& table, int languageFlag) {
+    QStringList failures;
+    if (!flagHasCaptions(languageFlag)) return failures;
+    for (const CaptionRow& row : table) {
+        const QString text =
+            QString::fromStdString(languageFlag == kFlagEnglish ? row.en : row.zh);
+        QObject* target = findCaptionTarget(window, row);
+        bool done = false;
+        if (target) {
+            switch (row.target) {
+            case CaptionTarget::WindowTitle:
+                if (auto* widget = qobject_cast<QWidget*>(target)) {
+                    widget->setWindowTitle(text);
+                    done = true;
+                }
+                break;
+            case CaptionTarget::Text: done = setText(target, text); break;
+            case CaptionTarget::ListEntry: done = setListEntry(target, row.index, text); break;
+            case CaptionTarget::HeaderCell: done = setHeaderCell(target, row.index, text); break;
+            case CaptionTarget::ToolTip: done = setToolTip(target, row.index, text); break;
+            }
+        }
+        if (!done) failures << describe(row);
+    }
+    return failures;
+}
+
+}  // namespace pl63::i18n

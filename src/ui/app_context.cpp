@@ -1,0 +1,7 @@
+#include "ui/app_context.h"
+
+namespace pl63::ui {
+
+AppContext::AppContext() : clock_(std::make_unique<SystemClock>()) {}
+
+}  // namespace pl63::ui

@@ -1,0 +1,48 @@
+#pragma once
+// State that several windows share: the language, the two hidden modes and
+// the saved serial port. Windows read the values and react to the signals;
+// nobody keeps a copy of their own.
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+#include "codec/bilingual.h"
+
+namespace pl63::ui {
+
+// The title message boxes fall back to and the help file is named after.
+inline constexpr const char* kApplicationTitle = "PL63";
+
+class ProgramState : public QObject {
+    Q_OBJECT
+
+public:
+    // 0 Chinese, 1 English; 2 (and any other value, only from an edited
+    // parameter file) keeps the design texts.
+    std::int16_t LanguageFlag = 0;
+    Language language() const { return languageFromFlag(LanguageFlag); }
+
+    // Serial port number 1..20 chosen in FormCOM; 0 when none.
+    int SavedPort = 0;
+
+    bool LoginMode() const { return loginMode_; }
+    bool TuneMode() const { return tuneMode_; }
+    // Emit their signal only on a change.
+    void setLoginMode(bool on);
+    void setTuneMode(bool on);
+
+    // After DecodeImage filled the Codeplug (a read or an Open): every window
+    // that shows stores rewrites its controls.
+    void announceStoresDecoded() { emit storesDecoded(); }
+
+signals:
+    void loginModeChanged(bool on);
+    void tuneModeChanged(bool on);
+    void storesDecoded();
+
+private:
+    bool loginMode_ = false;
+    bool tuneMode_ = false;
+};
+
+}  // namespace pl63::ui
