@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "codec/bilingual.h"
+#include "ui/click_gesture.h"
 
 namespace pl63::ui {
 
@@ -34,6 +35,13 @@ public:
     // After DecodeImage filled the Codeplug (a read or an Open): every window
     // that shows stores rewrites its controls.
     void announceStoresDecoded() { emit storesDecoded(); }
+
+    // Gesture state lives here, not in the windows, because the main window's
+    // hidden buttons clear what Form1's and Form5's captions set.
+    CaptionGesture loginGesture;  // Form1: Squelch Grade, Time-out Warn, VOX Delay time
+    CaptionGesture tuneGesture;   // Form5: PTT ID, Duplicate, Preferred channel
+    DoubleClickExit loginExit;    // toolbar button "Login"
+    DoubleClickExit tuneExit;     // toolbar button "TAnMa"
 
 signals:
     void loginModeChanged(bool on);
