@@ -7,12 +7,13 @@
 #include <cstdint>
 
 #include "codec/bilingual.h"
+#include "i18n/application_title.h"
 #include "ui/click_gesture.h"
 
 namespace pl63::ui {
 
 // The title message boxes fall back to and the help file is named after.
-inline constexpr const char* kApplicationTitle = "PL63";
+using i18n::kApplicationTitle;
 
 class ProgramState : public QObject {
     Q_OBJECT
