@@ -28,9 +28,8 @@ Result<MemoryImage> readDatFile(const std::string& path);
 // The file content: signature followed by the image bytes.
 std::vector<std::uint8_t> datContent(const MemoryImage& image);
 
-// Writes the signature and an 848-byte image (EncodeImage's) to a temporary
-// file beside `path` and renames it over `path` only once it is complete, so
-// a failed save leaves the previous file as it was.
+// Writes the signature and an 848-byte image (EncodeImage's) through
+// writeFileSafely: a failed save leaves the previous file as it was.
 Status writeDatFile(const std::string& path, const MemoryImage& image);
 
 }  // namespace pl63
