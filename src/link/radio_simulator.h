@@ -54,6 +54,8 @@ public:
     // True once the PC has sent the end frame "E" of a session.
     bool sessionEnded() const { return sessionEnded_; }
     int blocksTransferred() const { return blocks_; }
+    // Bytes of a frame not yet complete; never more than the longest frame.
+    std::size_t pendingBytes() const { return pending_.size(); }
 
     // Back to waiting for an opening; forgets the frames seen and any half
     // frame; keeps memory and faults.
