@@ -157,6 +157,9 @@ bool LinkEngine::startTransfer(const std::string& mode) {
     rxText_.clear();
     linkMode_ = mode;
     linkPhase_ = 1;
+    blocksDone_ = 0;
+    acknowledgedAddresses_.clear();
+    blocksTotal_ = mode == "W" ? writeBlockCount() : (kReadEnd - kFirstAddress) / kReadBlockSize;
     host_.prepareForTransfer();
     sendOpening(kProgrammingOpening);
     return true;
@@ -298,26 +301,48 @@ void LinkEngine::beginDataTransfer() {
     blockAddress_ = kFirstAddress;
     writeImage_ = host_.encodeImage();
     readData_.clear();
+    blocksDone_ = 0;
+    acknowledgedAddresses_.clear();
+    if (linkMode_ == "W") blocksTotal_ = writeBlockCount();
     progress_ = 0;
     host_.showProgress(kProgressMaximum);
     rxText_.clear();
     send({kAck});
 }
 
+// The tuning values go out only when unlocked, the password only in
+// LoginMode; filler, DTMF codes and test channels never do.
+int LinkEngine::nextWriteAddress(int address) {
+    if (address == 0x0180 && !host_.debugUnlocked()) address = 0x01B0;
+    if (address == 0x0190) address = 0x01B0;
+    if (address == 0x01C0 && !host_.loginMode()) address = 0x01D0;
+    if (address == 0x01D0) address = 0x0300;
+    return address;
+}
+
+int LinkEngine::writeBlockCount() {
+    int count = 0;
+    for (int address = nextWriteAddress(kFirstAddress); address < kWriteEnd;
+         address = nextWriteAddress(address + kWriteBlockSize)) {
+        ++count;
+    }
+    return count;
+}
+
 void LinkEngine::handleWriteReply() {
     if (rxText_ != kAckText) return;
     if (progress_ < kProgressMaximum) setProgressValue(progress_ + kWriteProgressStep);
     rxText_.clear();
+    // The first acknowledge of the data phase answers ours, not a block.
+    if (blockAddress_ != kFirstAddress) {
+        ++blocksDone_;
+        acknowledgedAddresses_.push_back(blockAddress_ - kWriteBlockSize);
+    }
     if (blockAddress_ >= kWriteEnd) {
         complete(LinkText::WriteSucceeded, LinkOutcome::WriteSucceeded);
         return;
     }
-    // The tuning values go out only when unlocked, the password only in
-    // LoginMode; filler, DTMF codes and test channels never do.
-    if (blockAddress_ == 0x0180 && !host_.debugUnlocked()) blockAddress_ = 0x01B0;
-    if (blockAddress_ == 0x0190) blockAddress_ = 0x01B0;
-    if (blockAddress_ == 0x01C0 && !host_.loginMode()) blockAddress_ = 0x01D0;
-    if (blockAddress_ == 0x01D0) blockAddress_ = 0x0300;
+    blockAddress_ = nextWriteAddress(blockAddress_);
 
     std::vector<std::uint8_t> frame = frameHead(kWriteBlock, blockAddress_, kWriteBlockSize);
     const std::size_t offset = static_cast<std::size_t>(blockAddress_ - kFirstAddress);
@@ -357,6 +382,7 @@ void LinkEngine::handleReadReply() {
                          readData_.size() == digitsUpTo(requested);
     if (!isBlock) return;
     readData_.append(rxText_, 8, 2 * kReadBlockSize);
+    ++blocksDone_;
     rxText_.clear();
     send({kAck});
 }
@@ -386,6 +412,20 @@ void LinkEngine::timer1Tick() {
     host_.hideProgress();
     send({kEnd});
     host_.transferEnded(LinkOutcome::TimedOut);
+}
+
+bool LinkEngine::cancel() {
+    if (linkFinished_) return false;
+    rxText_.clear();
+    linkFinished_ = true;
+    setTimer1(false);
+    host_.setStatusVisible(false);
+    setTimer2(false);
+    enableCommands(true);
+    host_.hideProgress();
+    send({kEnd});
+    host_.transferEnded(LinkOutcome::Cancelled);
+    return true;
 }
 
 void LinkEngine::timer2Tick() {

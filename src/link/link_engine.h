@@ -28,6 +28,11 @@ public:
     // The password window's start: password opening, PasswordChangePending set;
     // LinkMode, the toolbar and the menu stay as they are.
     bool startPasswordTransfer();
+    // Stops a running transfer at the user's request (Ctrl-C, a Cancel
+    // button): the end frame tells the radio to leave programming mode, the
+    // timers stop and the commands return, without the communication-error
+    // message. Returns false when no transfer was running.
+    bool cancel();
 
     // Events.
     void received(const std::vector<std::uint8_t>& bytes);
@@ -55,6 +60,16 @@ public:
     // True from a start until the commands are enabled again.
     bool busy() const;
 
+    // How far the running (or last) read or write got: data blocks the radio
+    // acknowledged (write) or delivered (read), of how many the transfer has
+    // (16 for a read, 29 to 31 for a write by the login and tuning flags). A
+    // write that stops half way leaves the radio with a mix of old and new
+    // blocks, which the user has to be told.
+    int blocksDone() const { return blocksDone_; }
+    int blocksTotal() const { return blocksTotal_; }
+    // Radio addresses of the write blocks the radio acknowledged, in order.
+    const std::vector<int>& acknowledgedAddresses() const { return acknowledgedAddresses_; }
+
 private:
     // Implementation detail; see link_engine.cpp.
     bool startTransfer(const std::string& mode);
@@ -67,6 +82,10 @@ private:
     void handleHandshake();
     void handlePasswordExchange();
     void beginDataTransfer();
+    int writeBlockCount();
+    // The next address a write sends from `address` on, past the ranges
+    // that are not written.
+    int nextWriteAddress(int address);
     void handleWriteReply();
     void handleReadReply();
     void complete(LinkText successText, LinkOutcome outcome);
@@ -100,6 +119,9 @@ private:
     bool timer1_ = false;
     bool timer2_ = false;
     bool commandsEnabled_ = true;
+    int blocksDone_ = 0;
+    int blocksTotal_ = 0;
+    std::vector<int> acknowledgedAddresses_;
 };
 
 }  // namespace pl63::link

@@ -21,6 +21,7 @@ enum class LinkOutcome {
     PasswordChanged,
     TimedOut,
     PasswordWrong,
+    Cancelled,  // the user stopped it (cancel()); the end frame was sent
 };
 
 class LinkHost {

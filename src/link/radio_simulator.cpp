@@ -155,8 +155,10 @@ bool RadioSimulator::takeFrame(std::vector<RadioOutput>& out) {
 
         const int address = frame[1] << 8 | frame[2];
         if (first == kWrite) {
-            for (std::size_t i = 0; i < length; ++i)
-                writeMemory(address + static_cast<int>(i), frame[kHeaderSize + i]);
+            if (faults_.forgetBlock != blocks_ + 1) {
+                for (std::size_t i = 0; i < length; ++i)
+                    writeMemory(address + static_cast<int>(i), frame[kHeaderSize + i]);
+            }
             ++blocks_;
             reply(out, {kAck});
         } else {

@@ -22,6 +22,9 @@ struct RadioFaults {
     // that reply, which the PC is expected to drop. -1 off.
     int breakAfterBlock = -1;
     std::size_t chunkSize = 0;  // replies are delivered in chunks of this size, 0 = whole
+    // Acknowledges the N-th write block of a session (1 = the first) without
+    // storing it, as a radio with a failing memory cell would. -1 off.
+    int forgetBlock = -1;
 };
 
 // One arrival at the PC: some bytes, possibly preceded by a break on the line.
