@@ -5,6 +5,8 @@
 
 #include "csv_text.h"
 #include "grid_texts.h"
+#include "shown_text.h"
+#include "tone_code.h"
 #include "tone_entry.h"
 
 namespace pl63 {
@@ -50,6 +52,30 @@ std::string exportListCell(int col, const std::string& text) {
     return position ? std::string(listWord(col, *position)) : text;
 }
 
+// The CSV value of one cell, before quoting. A channel in use without a
+// transmit frequency (receive only) says so in words: an empty field would
+// mean "leave as is" to import, and a new channel gets TX = RX.
+std::string exportCell(const ChannelGrid& grid, int row, int col) {
+    if (!grid.inUse(row)) return {};
+    const std::string& text = grid.text(row, col);
+    if (col == ColTxFrequency && text.empty()) return std::string(kReceiveOnlyWord);
+    if (col == ColRxTone || col == ColTxTone) {
+        return isToneOffText(text) ? std::string(kToneOffText.en) : text;
+    }
+    if (isListColumn(col)) return exportListCell(col, text);
+    return text;
+}
+
+// Digits 8 and 9 pass the tone editor, but a DCS code is octal: the radio
+// gets another code, the one this returns.
+std::optional<std::string> dcsCodeActuallyStored(const std::string& cell) {
+    if (cell.size() < 2 || cell.front() != 'D') return std::nullopt;
+    if (cell.find_first_of("89") == std::string::npos) return std::nullopt;
+    auto code = encodeToneText(cell);
+    if (!code) return std::nullopt;
+    return decodeToneCode(*code);
+}
+
 std::optional<int> listPositionOfWord(int col, std::string_view word) {
     for (int position = 0; position < 2; ++position) {
         if (sameWord(word, listWord(col, position)) ||
@@ -63,7 +89,7 @@ std::optional<int> listPositionOfWord(int col, std::string_view word) {
 
 ErrorText fieldError(int line, int column, std::string_view value, const ErrorText& why) {
     std::string name(kColumnNames[column]);
-    std::string shown(value);
+    std::string shown = shownText(value);
     return {"第 " + std::to_string(line) + " 行，第 " + std::to_string(column + 1) + " 列（" +
                 name + "）「" + shown + "」：" + why.zh,
             "line " + std::to_string(line) + ", column " + std::to_string(column + 1) + " (" +
@@ -89,8 +115,9 @@ std::optional<std::string> filteredTone(std::string_view value) {
 
 class RowImporter {
 public:
-    RowImporter(ChannelGrid& grid, FrequencyBand band, Language language)
-        : grid_(grid), band_(band), language_(language) {}
+    RowImporter(ChannelGrid& grid, FrequencyBand band, Language language,
+                std::vector<ErrorText>* warnings)
+        : grid_(grid), band_(band), language_(language), warnings_(warnings) {}
 
     std::optional<ErrorText> apply(const CsvRecord& record, int row) {
         line_ = record.line;
@@ -109,13 +136,35 @@ public:
             grid_.ClearNO(row);
             return std::nullopt;
         }
-        for (int col : {ColRxFrequency, ColTxFrequency}) {
-            if (auto error = frequency(row, col, field(col))) return error;
+        // A value that is what export writes for the cell leaves the cell
+        // alone: re-entering it could move a frequency that is off the
+        // raster, or give a receive-only channel a transmit frequency, and an
+        // exported file would not import back to the same codeplug. Each
+        // cell is compared after the cells before it are in, since a new
+        // receive frequency can bring the new-channel defaults.
+        const auto unchanged = [&](int col) {
+            return grid_.inUse(row) && field(col) == exportCell(grid_, row, col);
+        };
+        if (!unchanged(ColRxFrequency)) {
+            if (auto error = frequency(row, ColRxFrequency, field(ColRxFrequency))) return error;
+        }
+        bool madeReceiveOnly = false;
+        if (!unchanged(ColTxFrequency)) {
+            if (auto error = frequency(row, ColTxFrequency, field(ColTxFrequency))) return error;
+            madeReceiveOnly = sameWord(field(ColTxFrequency), kReceiveOnlyWord);
         }
         for (int col : {ColRxTone, ColTxTone}) {
+            if (col == ColTxTone && madeReceiveOnly &&
+                (field(col).empty() || sameWord(field(col), kToneOffText.en))) {
+                // As a decoded receive-only channel shows it: no transmit tone.
+                grid_.setText(row, col, {});
+                continue;
+            }
+            if (unchanged(col)) continue;
             if (auto error = tone(row, col, field(col))) return error;
         }
         for (int col = ColPower; col <= ColScan; ++col) {
+            if (unchanged(col)) continue;
             if (auto error = listCell(row, col, field(col))) return error;
         }
         return std::nullopt;
@@ -124,6 +173,10 @@ public:
 private:
     std::optional<ErrorText> frequency(int row, int col, std::string_view value) {
         if (value.empty()) return std::nullopt;
+        if (col == ColTxFrequency && sameWord(value, kReceiveOnlyWord)) {
+            grid_.setText(row, col, {});
+            return std::nullopt;
+        }
         auto result = commitFrequency(grid_, row, col, value, band_, language_);
         if (result.outcome == FrequencyCommit::OutOfBand) {
             return fieldError(line_, col, value, result.message);
@@ -146,6 +199,14 @@ private:
                               {"不是亚音频（关闭、67.0 至 254.1 或 D023N 之类）",
                                "not a tone (Off, 67.0 to 254.1, or a code such as D023N)"});
         }
+        const std::string& cell = grid_.text(row, col);
+        if (auto stored = dcsCodeActuallyStored(cell); stored && warnings_) {
+            warnings_->push_back(
+                fieldError(line_, col, value,
+                           {"DCS 码只有数字 0 至 7，" + cell + " 写入对讲机后是 " + *stored,
+                            "DCS codes have only the digits 0 to 7; the radio gets " + cell +
+                                " as " + *stored}));
+        }
         return std::nullopt;
     }
 
@@ -166,6 +227,7 @@ private:
     ChannelGrid& grid_;
     FrequencyBand band_;
     Language language_;
+    std::vector<ErrorText>* warnings_;
     int line_ = 0;
 };
 
@@ -202,18 +264,7 @@ std::string exportChannelsCsv(const ChannelGrid& grid) {
     for (int row = 1; row <= kChannelCount; ++row) {
         csv += std::to_string(row);
         for (int col = ColRxFrequency; col <= ColScan; ++col) {
-            const std::string& text = grid.text(row, col);
-            std::string value;
-            if (!grid.inUse(row)) {
-                value.clear();
-            } else if (col == ColRxTone || col == ColTxTone) {
-                value = isToneOffText(text) ? std::string(kToneOffText.en) : text;
-            } else if (isListColumn(col)) {
-                value = exportListCell(col, text);
-            } else {
-                value = text;
-            }
-            csv += ',' + csvField(value);
+            csv += ',' + csvField(exportCell(grid, row, col));
         }
         csv += '\n';
     }
@@ -221,7 +272,7 @@ std::string exportChannelsCsv(const ChannelGrid& grid) {
 }
 
 Status importChannelsCsv(std::string_view csv, ChannelGrid& grid, FrequencyBand band,
-                         Language language) {
+                         Language language, std::vector<ErrorText>* warnings) {
     auto records = parseCsv(csv);
     if (!records) return records.error();
     if (records.value().empty()) {
@@ -230,7 +281,8 @@ Status importChannelsCsv(std::string_view csv, ChannelGrid& grid, FrequencyBand 
     if (auto error = checkHeader(records.value().front())) return *error;
 
     ChannelGrid edited = grid;
-    RowImporter importer(edited, band, language);
+    std::vector<ErrorText> found;
+    RowImporter importer(edited, band, language, &found);
     std::set<int> seen;
     for (std::size_t i = 1; i < records.value().size(); ++i) {
         const CsvRecord& record = records.value()[i];
@@ -250,6 +302,7 @@ Status importChannelsCsv(std::string_view csv, ChannelGrid& grid, FrequencyBand 
         if (auto error = importer.apply(record, *row)) return *error;
     }
     grid = edited;
+    if (warnings) warnings->insert(warnings->end(), found.begin(), found.end());
     return Done{};
 }
 

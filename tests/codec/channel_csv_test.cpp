@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "codec/band.h"
 #include "codec/csv_text.h"
 #include "codec/grid_texts.h"
+#include "codec/image_codec.h"
+#include "codec/layout.h"
 
 namespace pl63 {
 namespace {
@@ -200,6 +205,115 @@ TEST(ChannelCsvTest, FieldsThatNeedQuotesReadBackTheSame) {
     EXPECT_EQ(records.value()[0].fields,
               std::vector<std::string>(std::begin(values), std::end(values)));
     EXPECT_EQ(records.value()[1].line, 3);
+}
+
+// Channel records the way radios and old files hold them: off the raster,
+// receive-only, odd tones and flags, or plain noise.
+MemoryImage varietyImage(std::mt19937& generator) {
+    std::vector<std::uint8_t> bytes(layout::kImageSize);
+    for (auto& byte : bytes) byte = static_cast<std::uint8_t>(generator());
+    const auto bcd = [](int value) {
+        return static_cast<std::uint8_t>(value / 10 * 16 + value % 10);
+    };
+    for (int row = 1; row <= kChannelCount; ++row) {
+        const std::size_t rec = layout::channelRecord(row);
+        const int kind = static_cast<int>(generator() % 5);
+        if (kind == 4) continue;  // noise
+        if (kind == 0) {
+            std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(rec), 4, 0xFF);
+            continue;
+        }
+        // 4xx.xxxxx MHz with any last digits (kind 1: on a 10 Hz step only)
+        const int khz = 400000 + static_cast<int>(generator() % 80000);
+        const int digits[4] = {static_cast<int>(generator() % 100), khz % 100, khz / 100 % 100,
+                               khz / 10000};
+        for (int k = 0; k < 4; ++k) bytes[rec + layout::kRecRxFrequency + k] = bcd(digits[k]);
+        if (kind == 1) bytes[rec + layout::kRecRxFrequency] = 0;
+        if (kind == 2) {  // receive only, sometimes with a stray transmit tone
+            std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(rec + layout::kRecTxFrequency),
+                        4, 0xFF);
+            if (generator() % 2) {
+                bytes[rec + layout::kRecTxTone] = 0xFF;
+                bytes[rec + layout::kRecTxTone + 1] = 0xFF;
+            }
+        }
+    }
+    bytes[0x1AD] = kBands[generator() % kBands.size()].code;
+    return MemoryImage(bytes);
+}
+
+TEST(ChannelCsvTest, ExportImportedOntoItsOwnCodeplugGivesTheSameImage) {
+    std::mt19937 generator(2024);
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        const Language language = round % 2 ? Language::Chinese : Language::English;
+        Codeplug first;
+        DecodeImage(varietyImage(generator), first, language);
+        const MemoryImage saved = EncodeImage(first, language);  // what a .DAT holds
+
+        Codeplug base;
+        DecodeImage(saved, base, language);
+        const std::string csv = exportChannelsCsv(base.channels);
+        const BandEntry* limits = bandAt(base.band) ? bandAt(base.band) : bandAt(0);
+        const auto status =
+            importChannelsCsv(csv, base.channels, {limits->lowMHz, limits->highMHz}, language);
+        ASSERT_TRUE(status.ok()) << status.error().en << "\n" << csv;
+        ASSERT_EQ(EncodeImage(base, language).hex(), saved.hex()) << csv;
+    }
+}
+
+TEST(ChannelCsvTest, ReceiveOnlyChannelsSayNoneAndImportAsReceiveOnly) {
+    ChannelGrid grid = imported(header() +
+                                "1,440,88.5,None,,Low,Off,Narrow,No\n"
+                                "2,441,Off,none,Off\n"
+                                "3,442,Off,None,D023N\n");
+    EXPECT_EQ(grid.text(1, ColTxFrequency), "");
+    EXPECT_EQ(grid.text(1, ColTxTone), "");
+    EXPECT_EQ(grid.text(2, ColTxTone), "");
+    EXPECT_EQ(grid.text(3, ColTxTone), "D023N");
+    EXPECT_EQ(grid.text(2, ColPower), gridListText(ColPower, 1, Language::English));
+    const std::string csv = exportChannelsCsv(grid);
+    EXPECT_NE(csv.find("\n1,440.00000,88.5,None,,Low,Off,Narrow,No\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n3,442.00000,Off,None,D023N,High,Off,Wide,Yes\n"), std::string::npos);
+    // An export of them imported into a fresh grid gives them back.
+    ChannelGrid again = imported(csv);
+    expectSameGrid(again, grid);
+
+    // A receive-only channel given a transmit frequency gets it.
+    ASSERT_TRUE(
+        importChannelsCsv(header() + "1,440,88.5,445\n", grid, kBand400, Language::English).ok());
+    EXPECT_EQ(grid.text(1, ColTxFrequency), "445.00000");
+}
+
+TEST(ChannelCsvTest, DcsDigitsEightAndNineAreTakenWithAWarning) {
+    ChannelGrid grid;
+    std::vector<ErrorText> warnings;
+    ASSERT_TRUE(importChannelsCsv(header() + "1,440,D023N\n2,440,d089n,,D754I\n3,440,Off,,D128I\n",
+                                  grid, kBand400, Language::English, &warnings)
+                    .ok());
+    EXPECT_EQ(grid.text(2, ColRxTone), "D089N");
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0].en,
+              "line 3, column 3 (RX Tone) \"d089n\": DCS codes have only the digits 0 to 7; the "
+              "radio gets D089N as D111N");
+    EXPECT_NE(warnings[1].en.find("line 4, column 5 (TX Tone)"), std::string::npos);
+    EXPECT_NE(warnings[1].zh.find("第 4 行"), std::string::npos);
+
+    // A refused import warns about nothing.
+    warnings.clear();
+    EXPECT_FALSE(importChannelsCsv(header() + "1,440,D089N\n2,abc\n", grid, kBand400,
+                                   Language::English, &warnings)
+                     .ok());
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST(ChannelCsvTest, ValuesInMessagesAreShownEscaped) {
+    ChannelGrid grid;
+    const auto status = importChannelsCsv(header() + "1,44\x1B[2J0\n2,\xFF\xFE\n", grid, kBand400,
+                                          Language::English);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().en.find('\x1B'), std::string::npos);
+    EXPECT_NE(status.error().en.find("\"44\\x1B[2J0\""), std::string::npos) << status.error().en;
 }
 
 }  // namespace
