@@ -6,8 +6,12 @@
 // codec's entry rules when they lose the focus.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTableWidget>
 #include <array>
+#include <string>
+
+#include "codec/codeplug.h"
 
 namespace pl63::ui {
 
@@ -22,6 +26,8 @@ public:
     ChannelGridView(AppContext& context, QWidget* editorParent, QWidget* parent = nullptr);
 
     // Rewrites every cell from the ChannelGrid (after DecodeImage, New, ...).
+    // An editor still open was opened on the channels that were just replaced:
+    // it closes without writing anything.
     void showChannels();
     // An open editor commits as if it lost the focus (before a transfer or a
     // save); true when one was open.
@@ -42,22 +48,63 @@ public:
     QComboBox* toneEditor() const { return combo8_; }      // Combo8
     QComboBox* listEditor(int column) const;               // Combo5[column], 5..8
 
+    // Wide and high enough to show all 16 rows and 9 columns without scrolling.
+    QSize sizeHint() const override;
+
 signals:
     // A cell changed through an editor.
     void channelEdited(int row, int column);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class OpenEditor { None, Frequency, Tone, List };
+
+    // channel_grid_view.cpp: the grid itself.
+    void buildGrid();
+    void applyDesignHeaders();
+    void refreshRow(int row);
+    void refreshAll();
+    void clickCurrentCell();
+
+    // channel_grid_editors.cpp: Text1, Combo8 and Combo5.
+    void buildEditors();
+    void refreshListTexts();
+    void openEditor(int row, int col);
+    void placeOver(QWidget* editor, int row, int col, bool keepOwnHeight);
+    void watchAncestors();
+    QWidget* openWidget() const;
+    bool filterEditorKey(QObject* watched, QKeyEvent* event);
+    void finishEditing();
+    void commitFrequencyText();
+    void commitToneText();
+    void closeEditor(QWidget* editor, bool focusGrid);
+    void discardOpenEditor();
+    void onToneChosen(int index);
+    void onListChosen(int column, int index);
+    void afterChange(int row, int column, const std::array<std::string, kGridColumns>& before);
+    std::array<std::string, kGridColumns> rowTexts(int row) const;
+
     AppContext& context_;
+    QPointer<QWidget> editorParent_;
     QLineEdit* text1_ = nullptr;
     QComboBox* combo8_ = nullptr;
     std::array<QComboBox*, 4> combo5_{};
     int editRow_ = 1;
     int editCol_ = 1;
     bool GridClickArmed = false;
+    OpenEditor open_ = OpenEditor::None;
+    // Set while a key typed into Combo8's open list went to its edit field:
+    // Enter then commits the typing instead of picking the highlighted item.
+    bool toneTyped_ = false;
 };
 
 }  // namespace pl63::ui
