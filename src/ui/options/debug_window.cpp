@@ -1,0 +1,102 @@
+#include "ui/options/debug_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "i18n/caption_tables.h"
+#include "i18n/language_flag.h"
+#include "ui/app_context.h"
+#include "ui/twips.h"
+
+namespace pl63::ui {
+namespace {
+
+constexpr int kWidthTwips = 5475;
+constexpr int kHeightTwips = 3630;
+
+constexpr int kTuneMin = 0;
+constexpr int kTuneMax = 255;
+constexpr int kSmallStep = 1;
+constexpr int kLargeStep = 5;
+
+QLabel* namedLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace
+
+DebugWindow::DebugWindow(AppContext& context, QWidget* owner)
+    : QWidget(owner, Qt::Dialog), context_(context) {
+    setObjectName(QStringLiteral("Form2"));
+    // The same title in both languages: no caption row touches it.
+    setWindowTitle(QStringLiteral("Debug"));
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(buildGroup("Frame1", "Slider1", "Lblpower1", "Label3", "Label7", high_));
+    column->addWidget(buildGroup("Frame2", "Slider3", "Lblpower3", "Label6", "Label8", low_));
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("Command1"));
+    column->addWidget(ok_, 0, Qt::AlignHCenter);
+
+    i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
+    setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
+
+    // Created at start-up, before any TuneMode; from then on only entering
+    // and leaving TuneMode change whether the sliders move.
+    const bool unlocked = context_.state.TuneMode();
+    for (Tuning* tuning : {&high_, &low_}) {
+        tuning->slider->setEnabled(unlocked);
+        QSlider* slider = tuning->slider;
+        connect(&context_.state, &ProgramState::tuneModeChanged, slider, &QSlider::setEnabled);
+    }
+    connect(ok_, &QPushButton::clicked, this, &DebugWindow::acceptEdits);
+    connect(&context_.state, &ProgramState::storesDecoded, this, &DebugWindow::showStores);
+
+    showStores();
+}
+
+QWidget* DebugWindow::buildGroup(const char* frame, const char* slider, const char* value,
+                                 const char* lowEnd, const char* highEnd, Tuning& tuning) {
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QString::fromLatin1(frame));
+
+    tuning.slider = new QSlider(Qt::Horizontal, group);
+    tuning.slider->setObjectName(QString::fromLatin1(slider));
+    tuning.slider->setRange(kTuneMin, kTuneMax);
+    tuning.slider->setSingleStep(kSmallStep);
+    tuning.slider->setPageStep(kLargeStep);
+    tuning.value = namedLabel(group, value);
+    tuning.value->setAlignment(Qt::AlignCenter);
+    QLabel* shown = tuning.value;
+    connect(tuning.slider, &QSlider::valueChanged, shown,
+            [shown](int position) { shown->setNum(position); });
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(tuning.value, 0, 1);
+    grid->addWidget(namedLabel(group, lowEnd), 1, 0);
+    grid->addWidget(tuning.slider, 1, 1);
+    grid->addWidget(namedLabel(group, highEnd), 1, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+void DebugWindow::showStores() {
+    const Codeplug& codeplug = context_.codeplug;
+    high_.slider->setValue(codeplug.TxHighPowerTune);
+    high_.value->setNum(codeplug.TxHighPowerTune);
+    low_.slider->setValue(codeplug.TxLowPowerTune);
+    low_.value->setNum(codeplug.TxLowPowerTune);
+}
+
+// Also with the sliders disabled: the shown values go back unchanged.
+void DebugWindow::acceptEdits() {
+    context_.codeplug.TxHighPowerTune = high_.slider->value();
+    context_.codeplug.TxLowPowerTune = low_.slider->value();
+    hide();
+}
+
+}  // namespace pl63::ui

@@ -1,0 +1,38 @@
+#include "ui/options/scan_delay_field.h"
+
+namespace pl63::ui {
+
+QValidator::State ScanDelayValidator::validate(QString& input, int&) const {
+    if (input.isEmpty()) return Acceptable;
+    for (QChar c : input) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+    }
+    bool ok = false;
+    const int seconds = input.toInt(&ok);
+    return ok && seconds <= kScanDelayMaxSeconds ? Acceptable : Invalid;
+}
+
+ScanDelayField makeScanDelayField(QWidget* parent, const QString& textName,
+                                  const QString& spinnerName) {
+    ScanDelayField field;
+    field.text = new QLineEdit(parent);
+    field.text->setObjectName(textName);
+    field.text->setValidator(new ScanDelayValidator(field.text));
+
+    field.spinner = new QScrollBar(Qt::Vertical, parent);
+    field.spinner->setObjectName(spinnerName);
+    field.spinner->setRange(0, kScanDelayMaxSeconds);
+    field.spinner->setSingleStep(1);
+    field.spinner->setPageStep(10);
+    // A vertical scroll bar raises its value downwards; a spinner's upper
+    // arrow is expected to count up.
+    field.spinner->setInvertedAppearance(true);
+    field.spinner->setInvertedControls(true);
+
+    QLineEdit* text = field.text;
+    QObject::connect(field.spinner, &QScrollBar::valueChanged, text,
+                     [text](int seconds) { text->setText(QString::number(seconds)); });
+    return field;
+}
+
+}  // namespace pl63::ui
