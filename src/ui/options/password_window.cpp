@@ -1,0 +1,137 @@
+#include "ui/options/password_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "i18n/caption_tables.h"
+#include "i18n/language_flag.h"
+#include "i18n/localized_msgbox.h"
+#include "ui/app_context.h"
+#include "ui/twips.h"
+
+namespace pl63::ui {
+namespace {
+
+constexpr int kWidthTwips = 5400;
+constexpr int kHeightTwips = 2520;
+// The radio keeps 16 characters of password.
+constexpr int kPasswordLength = 16;
+
+}  // namespace
+
+PasswordWindow::PasswordWindow(AppContext& context, QWidget* owner)
+    : QWidget(owner, Qt::Dialog), context_(context) {
+    setObjectName(QStringLiteral("FormUsePass"));
+    // The same title in both languages: no caption row touches it.
+    setWindowTitle(QStringLiteral("Set Used Password"));
+
+    oldPassword_ = box("Text1");
+    newPassword_ = box("Text2");
+    confirmPassword_ = box("Text3");
+    auto* create = new QPushButton(this);
+    create->setObjectName(QStringLiteral("Command3"));
+    auto* cancelButton = new QPushButton(this);
+    cancelButton->setObjectName(QStringLiteral("Command2"));
+
+    auto* boxes = new QGridLayout;
+    int row = 0;
+    for (auto [label, edit] : {std::pair{"Label1", oldPassword_}, std::pair{"Label2", newPassword_},
+                               std::pair{"Label3", confirmPassword_}}) {
+        auto* caption = new QLabel(this);
+        caption->setObjectName(QString::fromLatin1(label));
+        caption->setBuddy(edit);
+        boxes->addWidget(caption, row, 0, Qt::AlignRight);
+        boxes->addWidget(edit, row, 1);
+        ++row;
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(create);
+    buttons->addWidget(cancelButton);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(boxes);
+    column->addStretch(1);
+    column->addLayout(buttons);
+
+    i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
+    setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
+
+    connect(create, &QPushButton::clicked, this, &PasswordWindow::createPassword);
+    // QLineEdit takes the Enter key itself, so it never reaches anything else.
+    connect(confirmPassword_, &QLineEdit::returnPressed, this, &PasswordWindow::createPassword);
+    connect(cancelButton, &QPushButton::clicked, this, &PasswordWindow::cancel);
+    connect(&context_.state, &ProgramState::loginModeChanged, this,
+            &PasswordWindow::followLoginMode);
+    followLoginMode(context_.state.LoginMode());
+}
+
+QLineEdit* PasswordWindow::box(const char* name) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(kPasswordLength);
+    // Digits, letters and "."; anything else, typed or pasted, stays out.
+    static const QRegularExpression kPasswordCharacters(QStringLiteral("[0-9A-Za-z.]*"));
+    edit->setValidator(new QRegularExpressionValidator(kPasswordCharacters, edit));
+    edit->setEchoMode(QLineEdit::Password);
+    return edit;
+}
+
+void PasswordWindow::followLoginMode(bool on) {
+    oldPassword_->setEnabled(!on);
+    newPassword_->setEnabled(!on);
+}
+
+int PasswordWindow::warn(const char* zh, const char* en, int style) {
+    const int flag = context_.state.LanguageFlag;
+    const char* text = flag == i18n::kFlagEnglish ? en : zh;
+    return i18n::LocalizedMsgBox(this, flag, QString::fromUtf8(text), style);
+}
+
+void PasswordWindow::createPassword() {
+    if (!context_.state.LoginMode()) {
+        if (oldPassword_->text().isEmpty() || newPassword_->text().isEmpty()) {
+            warn("密码不能为空，请重输！", "Password cannot be empty, please re-enter!",
+                 i18n::StyleOkOnly);
+            return;
+        }
+        if (confirmPassword_->text() != newPassword_->text()) {
+            confirmPassword_->clear();
+            warn("确认密码不对，请重输！", "Confirm password is incorrect, please rewrite!",
+                 i18n::StyleOkOnly);
+            return;
+        }
+        // The radio checks its password against the main window's box before
+        // it takes the new one.
+        if (context_.mainWindow) {
+            if (auto* mainBox =
+                    context_.mainWindow->findChild<QLineEdit*>(QStringLiteral("Text2"))) {
+                mainBox->setText(oldPassword_->text());
+            }
+        }
+    }
+    context_.codeplug.CommPassword = confirmPassword_->text().toStdString();
+
+    if (!context_.portIsOpen || !context_.portIsOpen()) {
+        warn("通信端口未打开，请先选择菜单“通信端口”打开其串口！",
+             "Communication port not open, please first selection menu 'communication port' to "
+             "open its serial ports!",
+             i18n::StyleInformation);
+        return;
+    }
+    // A transfer already running refuses the start; the window then stays,
+    // so nobody takes the password for changed.
+    if (!context_.startPasswordTransfer || !context_.startPasswordTransfer()) return;
+    hide();
+}
+
+void PasswordWindow::cancel() {
+    oldPassword_->clear();
+    newPassword_->clear();
+    confirmPassword_->clear();
+    hide();
+}
+
+}  // namespace pl63::ui

@@ -1,0 +1,102 @@
+#include "ui/options/test_frequency_table.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+
+#include "codec/test_frequency.h"
+#include "ui/twips.h"
+
+namespace pl63::ui {
+namespace {
+
+constexpr int kRows = 16;
+constexpr int kColumns = 3;
+constexpr int kColumnWidthTwips[kColumns] = {900, 1530, 1530};
+constexpr int kRowHeightTwips = 300;
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(TestFrequencyTable* table) : QStyledItemDelegate(table), table_(table) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        const TestFrequencyRow row{table_->cellText(index.row(), TestColRx).toStdString(),
+                                   table_->cellText(index.row(), TestColTx).toStdString()};
+        if (!testFrequencyCellEditable(row, index.column())) return nullptr;
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setAlignment(Qt::AlignCenter);
+        return editor;
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        const QString before = index.data().toString();
+        QStyledItemDelegate::setModelData(editor, model, index);
+        // Passing through a cell opens its editor; only a changed text is an
+        // edit, or walking across an RX cell would overwrite its TX.
+        if (index.data().toString() != before) emit table_->cellEdited(index.row(), index.column());
+    }
+
+private:
+    TestFrequencyTable* table_;
+};
+
+}  // namespace
+
+TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(kRows, kColumns, parent) {
+    setObjectName(QStringLiteral("mfgrid1"));
+    setItemDelegate(new CellDelegate(this));
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+
+    int width = 0;
+    for (int column = 0; column < kColumns; ++column) {
+        setColumnWidth(column, twipsToPixels(kColumnWidthTwips[column]));
+        width += columnWidth(column);
+        setHorizontalHeaderItem(column, new QTableWidgetItem(QStringLiteral("00")));
+    }
+    const int rowHeight = twipsToPixels(kRowHeightTwips);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    for (int row = 0; row < kRows; ++row) {
+        setRowHeight(row, rowHeight);
+        for (int column = 0; column < kColumns; ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            if (column == TestColNumber) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setText(QStringLiteral("%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+            }
+            setItem(row, column, item);
+        }
+    }
+    const int frame = 2 * frameWidth();
+    setFixedSize(width + frame, rowHeight * (kRows + 1) + frame);
+}
+
+QString TestFrequencyTable::cellText(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void TestFrequencyTable::setCellText(int row, int column, const QString& text) {
+    if (QTableWidgetItem* cell = item(row, column)) cell->setText(text);
+}
+
+void TestFrequencyTable::finishEditing() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+}  // namespace pl63::ui

@@ -1,0 +1,80 @@
+#include "ui/options/test_frequency_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codec/test_frequency.h"
+#include "i18n/caption_tables.h"
+#include "i18n/language_flag.h"
+#include "ui/app_context.h"
+#include "ui/options/test_frequency_table.h"
+#include "ui/twips.h"
+
+namespace pl63::ui {
+namespace {
+
+constexpr int kWidthTwips = 4695;
+constexpr int kHeightTwips = 6165;
+
+}  // namespace
+
+TestFrequencyWindow::TestFrequencyWindow(AppContext& context, QWidget* owner)
+    : QWidget(owner, Qt::Dialog), context_(context) {
+    setObjectName(QStringLiteral("Form4"));
+    // The same title in both languages: no caption row touches it.
+    setWindowTitle(QStringLiteral("测试频率"));
+
+    table_ = new TestFrequencyTable(this);
+    auto* ok = new QPushButton(this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    auto* cancel = new QPushButton(this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(table_, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+    column->addLayout(buttons);
+
+    i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
+    setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
+
+    connect(table_, &TestFrequencyTable::cellEdited, this, &TestFrequencyWindow::snapRow);
+    connect(ok, &QPushButton::clicked, this, &TestFrequencyWindow::acceptEdits);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(&context_.state, &ProgramState::storesDecoded, this, &TestFrequencyWindow::showStores);
+
+    showStores();
+}
+
+void TestFrequencyWindow::showStores() {
+    for (int row = 0; row < kChannelCount; ++row) {
+        const auto& pair = context_.codeplug.TestFrequencies[row];
+        table_->setCellText(row, TestColRx, QString::fromStdString(pair[0]));
+        table_->setCellText(row, TestColTx, QString::fromStdString(pair[1]));
+    }
+}
+
+void TestFrequencyWindow::snapRow(int row, int column) {
+    TestFrequencyRow pair{table_->cellText(row, TestColRx).toStdString(),
+                          table_->cellText(row, TestColTx).toStdString()};
+    SnapTestFrequency(pair, column);
+    table_->setCellText(row, TestColRx, QString::fromStdString(pair[0]));
+    table_->setCellText(row, TestColTx, QString::fromStdString(pair[1]));
+}
+
+void TestFrequencyWindow::acceptEdits() {
+    table_->finishEditing();
+    for (int row = 0; row < kChannelCount; ++row) {
+        context_.codeplug.TestFrequencies[row] = {table_->cellText(row, TestColRx).toStdString(),
+                                                  table_->cellText(row, TestColTx).toStdString()};
+    }
+    hide();
+}
+
+}  // namespace pl63::ui
