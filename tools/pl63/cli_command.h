@@ -11,10 +11,13 @@ namespace pl63::cli {
 // Exit codes shared by every verb.
 enum ExitCode : int {
     ExitOk = 0,
-    ExitBadInput = 1,     // a file or value the user gave is not acceptable
-    ExitUsage = 2,        // wrong arguments
-    ExitTimeout = 3,      // the radio did not answer: the communication-error time-out
-    ExitPortNotOpen = 4,  // the serial port could not be opened
+    ExitBadInput = 1,       // a file or value the user gave is not acceptable
+    ExitUsage = 2,          // wrong arguments
+    ExitTimeout = 3,        // the radio did not answer: the communication-error time-out
+    ExitPortNotOpen = 4,    // the serial port could not be opened
+    ExitNotKept = 5,        // write --verify: the radio did not keep what was written
+    ExitInterrupted = 130,  // Ctrl-C (SIGINT) stopped a transfer
+    ExitTerminated = 143,   // SIGTERM stopped a transfer
 };
 
 class CliCommand {

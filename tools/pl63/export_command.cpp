@@ -16,17 +16,24 @@ public:
         return "usage: pl63 export FILE.DAT [-o channels.csv] [--lang en|zh]\n"
                "  one line per channel 1-16 under the header\n"
                "  CH,RX Frequency,RX Tone,TX Frequency,TX Tone,Power,Forbid,Band,Scan\n"
-               "  -o FILE   where to write (default, or \"-\": standard output)\n"
+               "  a receive-only channel has TX Frequency None\n"
+               "  FILE.DAT  the codeplug; \"-\" reads it from standard input\n"
+               "  -o FILE   where to write (default, or \"-\": standard output); never the\n"
+               "            input file itself\n"
                "  --lang    language of error messages (default en)\n";
     }
 
     int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
         VerbStart start = startVerb(*this, words, {{"-o", "--lang"}, {}}, 1, out, err);
         if (!start.args) return start.exitCode;
-        auto codeplug = loadCodeplug(start.args->positional[0], start.language);
+        const std::string& input = start.args->positional[0];
+        const std::string output = start.args->value("-o").value_or("-");
+        if (auto clash = outputIsInput(input, output)) {
+            return reportBadInput(*this, *clash, start.language, err);
+        }
+        auto codeplug = loadCodeplug(input, start.language);
         if (!codeplug) return reportBadInput(*this, codeplug.error(), start.language, err);
-        Status written = writeTextOutput(start.args->value("-o").value_or("-"),
-                                         exportChannelsCsv(codeplug.value().channels), out);
+        Status written = writeOutput(output, exportChannelsCsv(codeplug.value().channels), out);
         if (!written) return reportBadInput(*this, written.error(), start.language, err);
         return ExitOk;
     }

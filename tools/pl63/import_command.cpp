@@ -23,12 +23,17 @@ public:
                "  each CSV row sets the channel its CH number names, as if typed into the\n"
                "  grid; channels not in the CSV keep the base's content; an empty RX\n"
                "  Frequency deletes the channel. Any bad value stops the import and\n"
-               "  nothing is written.\n"
+               "  nothing is written. TX Frequency None makes a receive-only channel; a\n"
+               "  DCS code with the digit 8 or 9 is taken as typed, with a warning.\n"
+               "  A value equal to what `pl63 export` writes for the channel leaves it as\n"
+               "  it is, so an export imported onto the same --base changes nothing.\n"
                "  --base FILE  start from this codeplug (default: the start-up codeplug)\n"
                "  --band N     select band N first (0-6, as for `pl63 new`); a band other\n"
                "               than the base's empties the base's channels, as in the window\n"
                "  --lang       language of the grid's texts and of messages (default en)\n"
-               "  channels.csv may be \"-\" for standard input\n";
+               "  channels.csv, --base  \"-\" reads standard input (one of them at most)\n"
+               "  -o OUT.DAT   \"-\" writes standard output; never the CSV itself. It may\n"
+               "               be the --base file, which is then updated in place\n";
     }
 
     int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
@@ -40,9 +45,18 @@ public:
         std::string error;
         auto band = bandOption(args, error);
         if (!args.value("-o")) error = "-o OUT.DAT is needed";
+        if (args.positional[0] == "-" && args.value("--base") == "-") {
+            error = "only one of channels.csv and --base can be standard input";
+        }
         if (!error.empty()) {
             err << "pl63 import: " << error << "\n" << usage();
             return ExitUsage;
+        }
+
+        const std::string output = *args.value("-o");
+        // The base may be the output: an update in place is what it is for.
+        if (auto clash = outputIsInput(args.positional[0], output)) {
+            return reportBadInput(*this, *clash, language, err);
         }
 
         Codeplug codeplug;
@@ -62,11 +76,16 @@ public:
         if (!csv) return reportBadInput(*this, csv.error(), language, err);
         const BandEntry* limits = bandAt(codeplug.band);
         if (!limits) limits = bandAt(0);
+        std::vector<ErrorText> warnings;
         Status applied = importChannelsCsv(csv.value(), codeplug.channels,
-                                           {limits->lowMHz, limits->highMHz}, language);
+                                           {limits->lowMHz, limits->highMHz}, language, &warnings);
         if (!applied) return reportBadInput(*this, applied.error(), language, err);
+        for (const ErrorText& warning : warnings) {
+            err << "pl63 import: " << (language == Language::English ? "warning: " : "警告：")
+                << warning.in(language) << "\n";
+        }
 
-        Status saved = saveCodeplug(*args.value("-o"), codeplug, language);
+        Status saved = saveCodeplug(output, codeplug, language, out);
         if (!saved) return reportBadInput(*this, saved.error(), language, err);
         return ExitOk;
     }

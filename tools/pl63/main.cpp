@@ -1,4 +1,5 @@
 // pl63: read, edit and write PL-63 codeplugs from the command line.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,7 +8,8 @@
 
 namespace {
 
-void printOverview(std::ostream& out, const std::vector<std::unique_ptr<pl63::cli::CliCommand>>& commands) {
+void printOverview(std::ostream& out,
+                   const std::vector<std::unique_ptr<pl63::cli::CliCommand>>& commands) {
     out << "usage: pl63 VERB [options]\n\nverbs:\n";
     for (const auto& command : commands) {
         std::string name(command->name());
@@ -15,12 +17,18 @@ void printOverview(std::ostream& out, const std::vector<std::unique_ptr<pl63::cl
             << command->summary() << "\n";
     }
     out << "\n`pl63 VERB --help` describes one verb.\n"
-           "exit codes: 0 ok, 1 bad input, 2 usage, 3 radio time-out, 4 port not open\n";
+           "exit codes: 0 ok, 1 bad input or an output that cannot be written, 2 usage,\n"
+           "  3 the radio stopped answering, 4 port not open, 5 the radio did not keep\n"
+           "  what was written (write --verify), 130/143 stopped by Ctrl-C / SIGTERM\n"
+           "\"-\" names standard input or output wherever a verb reads or writes a file.\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write should fail with its reason (and the safe
+    // writer keep the old file), not kill the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto commands = pl63::cli::allCommands();
     std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
@@ -34,7 +42,14 @@ int main(int argc, char** argv) {
     for (auto& command : commands) {
         if (command->name() == words[0]) {
             std::vector<std::string> rest(words.begin() + 1, words.end());
-            return command->run(rest, std::cout, std::cerr);
+            const int code = command->run(rest, std::cout, std::cerr);
+            // Whatever a verb printed must have arrived; a verb that checks its
+            // own output has reported it already and flushed.
+            if (!std::cout.flush() && code == pl63::cli::ExitOk) {
+                std::cerr << "pl63 " << words[0] << ": cannot write to the standard output\n";
+                return pl63::cli::ExitBadInput;
+            }
+            return code;
         }
     }
     std::cerr << "pl63: unknown verb '" << words[0] << "'\n\n";

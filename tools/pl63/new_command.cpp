@@ -14,7 +14,7 @@ public:
     std::string usage() const override {
         return "usage: pl63 new OUT.DAT [--band 0..6] [--lang en|zh]\n"
                "  writes what Save writes right after start-up: no channels, every option\n"
-               "  at its start value\n"
+               "  at its start value; OUT.DAT \"-\" writes it to standard output\n"
                "  --band N   band position: 0 400-480MHz, 1 450-490MHz, 2 400-430MHz,\n"
                "             3 350-390MHz, 4 350-370MHz, 5 136-174MHz, 6 600-720MHz\n"
                "  --lang     language of error messages (default en)\n";
@@ -32,7 +32,7 @@ public:
         Codeplug codeplug;
         codeplug.band = static_cast<std::int16_t>(band.value_or(0));
         codeplug.PreviousBandIndex = codeplug.band;
-        Status saved = saveCodeplug(start.args->positional[0], codeplug, start.language);
+        Status saved = saveCodeplug(start.args->positional[0], codeplug, start.language, out);
         if (!saved) return reportBadInput(*this, saved.error(), start.language, err);
         return ExitOk;
     }

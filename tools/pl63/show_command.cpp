@@ -17,6 +17,7 @@ public:
                "  the 16 channels as the grid shows them, then the band, Function Set,\n"
                "  side keys, scan and priority options, test frequencies, embedded\n"
                "  information and tuning values\n"
+               "  FILE.DAT  \"-\" reads the codeplug from standard input\n"
                "  --lang    language of the texts (default en)\n";
     }
 
@@ -26,6 +27,9 @@ public:
         auto codeplug = loadCodeplug(start.args->positional[0], start.language);
         if (!codeplug) return reportBadInput(*this, codeplug.error(), start.language, err);
         out << codeplugReport(codeplug.value(), start.language);
+        if (Status shown = finishOutput(out); !shown) {
+            return reportBadInput(*this, shown.error(), start.language, err);
+        }
         return ExitOk;
     }
 };

@@ -1,12 +1,26 @@
 #include "radio_transfer.h"
 
+#include <unistd.h>
+
+#include <QSocketNotifier>
 #include <QTimer>
 #include <iomanip>
 
 #include "cli_command.h"
+#include "link/transfer_report.h"
 #include "settings/port_map.h"
+#include "stop_signals.h"
 
 namespace pl63::cli {
+namespace {
+
+// A radio leaves programming mode on the end frame; give it a moment before
+// the read-back of --verify opens the next session.
+constexpr int kPauseBeforeVerifyMs = 300;
+
+const Bilingual kInterrupted{"已中断", "Interrupted"};
+
+}  // namespace
 
 QCoreApplication& coreApplication() {
     static int argc = 1;
@@ -17,7 +31,8 @@ QCoreApplication& coreApplication() {
     return *app;
 }
 
-int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream& err) {
+int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream& err,
+                WrittenBlocks* written) {
     QCoreApplication& app = coreApplication();
 
     QString device;
@@ -36,13 +51,56 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
     }
 
     int exitCode = ExitTimeout;
-    link.onEnded = [&](link::LinkOutcome outcome) {
-        const bool ok = outcome == link::LinkOutcome::ReadSucceeded ||
-                        outcome == link::LinkOutcome::WriteSucceeded;
-        exitCode = ok ? ExitOk : ExitTimeout;
-        // The engine is still inside its handler; leave the loop once it is out.
+    bool stopped = false;
+    const auto leaveLoop = [&app] {
+        // The engine may still be inside its handler; leave once it is out.
         QTimer::singleShot(0, &app, [&app] { app.exit(); });
     };
+    link.onEnded = [&](link::LinkOutcome outcome) {
+        using link::LinkOutcome;
+        link::LinkEngine& engine = link.engine();
+        if (outcome == LinkOutcome::WriteSucceeded && request.verify && written) {
+            written->image = engine.WriteImage();
+            written->addresses = engine.acknowledgedAddresses();
+            QTimer::singleShot(kPauseBeforeVerifyMs, &app, [&] {
+                if (!stopped && engine.startRead()) return;
+                exitCode = stopped ? StopSignals::exitCode() : ExitTimeout;
+                app.exit();
+            });
+            return;
+        }
+        if (outcome == LinkOutcome::ReadSucceeded || outcome == LinkOutcome::WriteSucceeded) {
+            exitCode = ExitOk;
+        } else {
+            if (outcome == LinkOutcome::Cancelled)
+                err << "pl63: " << kInterrupted.in(request.language) << "\n";
+            const bool write = engine.LinkMode() == "W";
+            err << "pl63: "
+                << link::stoppedTransferText(write, engine.blocksDone(), engine.blocksTotal())
+                       .in(request.language)
+                << "\n";
+            exitCode = outcome == LinkOutcome::Cancelled ? StopSignals::exitCode() : ExitTimeout;
+        }
+        leaveLoop();
+    };
+
+    // Ctrl-C or SIGTERM: the transfer ends with its end frame, as after a
+    // time-out, so the radio leaves programming mode.
+    std::unique_ptr<QSocketNotifier> stopNotifier;
+    if (StopSignals::wakeDescriptor() >= 0) {
+        stopNotifier =
+            std::make_unique<QSocketNotifier>(StopSignals::wakeDescriptor(), QSocketNotifier::Read);
+        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, &app, [&] {
+            char drain[16];
+            while (::read(StopSignals::wakeDescriptor(), drain, sizeof drain) > 0) {
+            }
+            stopped = true;
+            if (link.engine().cancel()) return;
+            // Between the write and its read-back nothing runs.
+            exitCode = StopSignals::exitCode();
+            app.exit();
+        });
+    }
 
     link.startClock();
     const bool started = request.write ? link.engine().startWrite() : link.engine().startRead();
