@@ -54,7 +54,7 @@ int exitCodeOf(int status) {
 }  // namespace
 
 ProcessResult runProcess(const std::vector<std::string>& argv, std::chrono::milliseconds limit,
-                         const std::vector<std::string>& environment) {
+                         const std::vector<std::string>& environment, const ErrTrigger* trigger) {
     ProcessResult result;
     const auto start = Clock::now();
     int outFd = -1, errFd = -1;
@@ -80,6 +80,10 @@ ProcessResult runProcess(const std::vector<std::string>& argv, std::chrono::mill
             const ssize_t count = ::read(fds[i].fd, buffer, sizeof buffer);
             if (count > 0) {
                 sinks[i]->append(buffer, static_cast<std::size_t>(count));
+                if (trigger && i == 1 && result.err.find(trigger->text) != std::string::npos) {
+                    trigger->action(pid);
+                    trigger = nullptr;
+                }
             } else {
                 ::close(fds[i].fd);
                 fds[i].fd = -1;

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,11 +20,19 @@ struct ProcessResult {
     double seconds = 0;
 };
 
+// Something to do to a running child once its stderr shows `text`, such as
+// sending it a signal in the middle of a transfer. Runs once.
+struct ErrTrigger {
+    std::string text;
+    std::function<void(pid_t)> action;
+};
+
 // Runs argv to its end (killed after `limit`), with extra environment entries
 // "NAME=value".
 ProcessResult runProcess(const std::vector<std::string>& argv,
                          std::chrono::milliseconds limit = std::chrono::seconds(30),
-                         const std::vector<std::string>& environment = {});
+                         const std::vector<std::string>& environment = {},
+                         const ErrTrigger* trigger = nullptr);
 
 // A pl63-radiosim for one test: started with the given options, its device
 // path read from its first line, stopped (and if need be killed) at the end.

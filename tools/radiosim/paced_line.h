@@ -33,6 +33,7 @@ public:
     void dropOutgoing() { outgoing_.clear(); }
 
     bool incomingPending() const { return !incoming_.empty(); }
+    bool outgoingPending() const { return !outgoing_.empty(); }
     // How many more PC bytes the line takes now. A PC's serial driver holds a
     // few kilobytes ahead of the wire and makes a faster writer wait; without
     // this bound a flood would queue hours of line time.

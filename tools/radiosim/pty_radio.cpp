@@ -14,6 +14,7 @@
 
 #include "codec/dat_file.h"
 #include "codec/layout.h"
+#include "codec/safe_file.h"
 
 namespace pl63::radiosim {
 namespace {
@@ -24,6 +25,9 @@ using Clock = PacedLine::Clock;
 // time, so waiting on it would spin. A watch on the device node wakes us when
 // a PC opens it; the periodic look is only a fallback where watches fail.
 constexpr auto kHangupRecheck = std::chrono::milliseconds(50);
+// Bytes still in the pseudo-terminal when the master closes are lost to the
+// PC; a pulled cable happens after the last reply has arrived.
+constexpr auto kVanishGrace = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -38,6 +42,13 @@ PtyRadio::~PtyRadio() {
 }
 
 std::string PtyRadio::open(std::string& error) {
+    // A save that can never succeed is found out now, not after a session.
+    if (!options_.save.empty()) {
+        if (Status writable = checkWritable(options_.save); !writable) {
+            error = "--save: " + writable.error().en;
+            return {};
+        }
+    }
     if (!options_.load.empty()) {
         auto image = readDatFile(options_.load);
         if (!image) {
@@ -90,7 +101,8 @@ void PtyRadio::sessionEnded() {
         const auto& memory = simulator_.memory();
         const std::vector<std::uint8_t> image(memory.begin(), memory.begin() + layout::kImageSize);
         if (Status saved = writeDatFile(options_.save, MemoryImage(image)); !saved) {
-            std::cerr << "pl63-radiosim: " << options_.save << ": " << saved.error().en << "\n";
+            std::cerr << "pl63-radiosim: --save: " << saved.error().en << "\n";
+            saveFailed_ = true;
         }
     }
     simulator_.resetSession();
@@ -107,13 +119,21 @@ void PtyRadio::deliverArrived(Clock::time_point now) {
         line_.toPc(output.bytes, arrived);
     }
     if (options_.vanishAfter >= 0 && simulator_.blocksTransferred() >= options_.vanishAfter) {
-        // The cable is pulled: the PC's port reports a hang-up from now on.
-        ::close(master_);
-        master_ = -1;
-        finished_ = true;
+        vanishPending_ = true;
         return;
     }
     if (simulator_.sessionEnded()) sessionEnded();
+}
+
+bool PtyRadio::vanishIfDue(Clock::time_point now) {
+    if (!vanishPending_ || line_.outgoingPending()) return false;
+    if (!vanishAt_) vanishAt_ = now + kVanishGrace;
+    if (now < *vanishAt_) return false;
+    // The cable is pulled: the PC's port reports a hang-up from now on.
+    ::close(master_);
+    master_ = -1;
+    finished_ = true;
+    return true;
 }
 
 void PtyRadio::writeDue(Clock::time_point now) {
@@ -152,9 +172,9 @@ void PtyRadio::readFromPc(Clock::time_point now) {
 int PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMask) {
     while (!stop && !finished_) {
         Clock::time_point now = Clock::now();
-        deliverArrived(now);
-        if (finished_) break;
+        if (!vanishPending_) deliverArrived(now);
         writeDue(now);
+        if (vanishIfDue(now)) break;
 
         if (peerGone_ && !line_.incomingPending() && !simulator_.framesSeen().empty() &&
             !simulator_.sessionEnded()) {
@@ -165,6 +185,7 @@ int PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMa
         timespec timeout{};
         timespec* timeoutPtr = nullptr;
         auto next = line_.nextEvent();
+        if (vanishAt_ && (!next || *vanishAt_ < *next)) next = vanishAt_;
         Clock::duration wait =
             next ? std::max(Clock::duration::zero(), *next - Clock::now()) : Clock::duration::max();
         if (peerGone_) wait = std::min<Clock::duration>(wait, kHangupRecheck);
@@ -198,7 +219,7 @@ int PtyRadio::run(const volatile std::sig_atomic_t& stop, const sigset_t* waitMa
             if (fd.revents & (POLLIN | POLLHUP | POLLERR)) readFromPc(Clock::now());
         }
     }
-    return 0;
+    return saveFailed_ ? 1 : 0;
 }
 
 }  // namespace pl63::radiosim

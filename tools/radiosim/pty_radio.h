@@ -2,6 +2,7 @@
 // The simulated radio behind a pseudo-terminal: the PC opens the slave device
 // as its serial port, the radio reads and answers on the master side.
 #include <csignal>
+#include <optional>
 #include <string>
 
 #include "link/radio_simulator.h"
@@ -28,6 +29,8 @@ private:
     void sessionEnded();
     void writeDue(PacedLine::Clock::time_point now);
     void readFromPc(PacedLine::Clock::time_point now);
+    // Closes the device once a pending vanish is due; true when it did.
+    bool vanishIfDue(PacedLine::Clock::time_point now);
 
     SimOptions options_;
     link::RadioSimulator simulator_;
@@ -37,6 +40,11 @@ private:
     std::string slavePath_;
     bool peerGone_ = true;  // nobody has the slave open
     bool finished_ = false;
+    bool saveFailed_ = false;
+    // --vanish-after: the blocks are served; the device closes once their
+    // replies are out and the PC had a moment to take them.
+    bool vanishPending_ = false;
+    std::optional<PacedLine::Clock::time_point> vanishAt_;
 };
 
 }  // namespace pl63::radiosim
