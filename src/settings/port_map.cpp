@@ -98,8 +98,13 @@ PortMap loadPortMap(const std::string& folder) {
 }
 
 std::vector<std::string> orderSerialDevices(std::vector<std::string> devices) {
-    std::stable_sort(devices.begin(), devices.end(), [](const auto& a, const auto& b) {
-        return deviceSortKey(a) < deviceSortKey(b);
+    // Two paths can share a sort key (/dev/ttyUSB1 and /dev/serial/ttyUSB1,
+    // ttyUSB01 and ttyUSB1); the path itself breaks the tie, so equal paths
+    // always end up side by side and are kept once.
+    std::sort(devices.begin(), devices.end(), [](const auto& a, const auto& b) {
+        const auto keyA = deviceSortKey(a);
+        const auto keyB = deviceSortKey(b);
+        return keyA != keyB ? keyA < keyB : a < b;
     });
     devices.erase(std::unique(devices.begin(), devices.end()), devices.end());
     return devices;

@@ -44,6 +44,15 @@ TEST(PortMapOrder, UsbAdaptersFirstLegacyLastNumbersNatural) {
     EXPECT_EQ(ordered, expected);
 }
 
+// Found by fuzzing: a path between two copies of another with the same name
+// kept both copies in the list that promises each device once.
+TEST(PortMapOrder, EqualNamesInOtherFoldersStillListEachDeviceOnce) {
+    const auto ordered = orderSerialDevices(
+        {"/dev/ttyUSB1", "/dev/serial/ttyUSB1", "/dev/ttyUSB01", "/dev/ttyUSB1"});
+    const std::vector<std::string> expected{"/dev/serial/ttyUSB1", "/dev/ttyUSB01", "/dev/ttyUSB1"};
+    EXPECT_EQ(ordered, expected);
+}
+
 TEST(PortMapAssign, FileKeepsItsNumbersSystemFillsTheGaps) {
     const PortMap file{{2, "/dev/ttyS0"}, {3, "/dev/pts/4"}};
     const PortMap map = assignPortNumbers(file, {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0"});
