@@ -24,10 +24,32 @@ ScanDelayField makeScanDelayField(QWidget* parent, const QString& textName,
     field.spinner->setRange(0, kScanDelayMaxSeconds);
     field.spinner->setSingleStep(1);
     field.spinner->setPageStep(10);
-    // A vertical scroll bar raises its value downwards; a spinner's upper
-    // arrow is expected to count up.
+    // A vertical scroll bar counts up downwards: its lower arrow, the track
+    // below the handle and the Down key add. A spinner's upper arrow is
+    // expected to count up, so the bar is drawn upside down and every step
+    // goes the other way.
     field.spinner->setInvertedAppearance(true);
-    field.spinner->setInvertedControls(true);
+    QScrollBar* spinner = field.spinner;
+    QObject::connect(spinner, &QAbstractSlider::actionTriggered, spinner, [spinner](int action) {
+        int step = 0;
+        switch (action) {
+            case QAbstractSlider::SliderSingleStepAdd:
+                step = -spinner->singleStep();
+                break;
+            case QAbstractSlider::SliderSingleStepSub:
+                step = spinner->singleStep();
+                break;
+            case QAbstractSlider::SliderPageStepAdd:
+                step = -spinner->pageStep();
+                break;
+            case QAbstractSlider::SliderPageStepSub:
+                step = spinner->pageStep();
+                break;
+            default:
+                return;
+        }
+        spinner->setSliderPosition(spinner->value() + step);
+    });
 
     QLineEdit* text = field.text;
     QObject::connect(field.spinner, &QScrollBar::valueChanged, text,

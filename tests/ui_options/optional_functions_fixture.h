@@ -1,0 +1,76 @@
+#pragma once
+// What the Optional functions and Debug window tests share: one context with
+// a fake clock, message boxes answered and recorded, a user's way of picking
+// a list entry, and DecodeImage from a .DAT file as Open does it.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <vector>
+
+#include "codec/dat_file.h"
+#include "codec/image_codec.h"
+#include "i18n/localized_msgbox.h"
+#include "ui/app_context.h"
+#include "ui_support/fake_clock.h"
+
+namespace pl63::ui::test {
+
+class OptionWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto fake = std::make_unique<FakeClock>();
+        clock = fake.get();
+        context.setClock(std::move(fake));
+        i18n::setMsgBoxAnswerer([this](const i18n::MsgBoxRequest& request) {
+            messages.push_back(request);
+            return static_cast<int>(i18n::IdOk);
+        });
+    }
+    void TearDown() override { i18n::setMsgBoxAnswerer({}); }
+
+    template <typename W>
+    static W* child(QWidget* window, const char* name) {
+        W* found = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // The user opens the list and clicks the entry: one selection change.
+    static void pick(QComboBox* list, int position) {
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        const QModelIndex entry = list->model()->index(position, 0);
+        view->scrollTo(entry);
+        QCoreApplication::processEvents();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+        if (view->isVisible()) list->hidePopup();
+    }
+
+    // Saved to a .DAT file with the codec and opened again, as File > Open.
+    void openAsDat(const Codeplug& source) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("radio.DAT")).toStdString();
+        ASSERT_TRUE(writeDatFile(path, EncodeImage(source, Language::Chinese)).ok());
+        auto image = readDatFile(path);
+        ASSERT_TRUE(image.ok());
+        DecodeImage(image.value(), context.codeplug, Language::Chinese);
+        context.state.announceStoresDecoded();
+    }
+
+    MemoryImage encoded() const { return EncodeImage(context.codeplug, Language::Chinese); }
+
+    static void putChannel(Codeplug& codeplug, int channel) {
+        codeplug.channels.setText(channel, ColRxFrequency, "435.12500");
+        codeplug.channels.setText(channel, ColTxFrequency, "435.12500");
+    }
+
+    AppContext context;
+    FakeClock* clock = nullptr;
+    std::vector<i18n::MsgBoxRequest> messages;
+};
+
+}  // namespace pl63::ui::test
