@@ -44,8 +44,22 @@ protected:
 
     fs::path at(const std::string& name) const { return dir_ / name; }
 
-    Outcome pl63(std::vector<std::string> words) {
+    // Standard input from `input`, standard output into `output` (captured
+    // when empty); with `fileSizeLimit` the tool runs under `ulimit -f 1`
+    // (512 bytes per file).
+    struct Streams {
+        std::string input = "/dev/null";
+        std::string output;
+        bool fileSizeLimit = false;
+    };
+
+    Outcome pl63(std::vector<std::string> words) { return pl63With(std::move(words), {}); }
+
+    Outcome pl63With(std::vector<std::string> words, const Streams& streams) {
         std::vector<std::string> argv{PL63_CLI};
+        if (streams.fileSizeLimit) {
+            argv = {"/bin/sh", "-c", "ulimit -f 1; exec \"$0\" \"$@\"", PL63_CLI};
+        }
         argv.insert(argv.end(), words.begin(), words.end());
         std::vector<char*> pointers;
         for (auto& word : argv) pointers.push_back(word.data());
@@ -54,14 +68,15 @@ protected:
         const fs::path outPath = at(".stdout"), errPath = at(".stderr");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 0, streams.input.c_str(), O_RDONLY, 0);
+        const std::string stdoutPath = streams.output.empty() ? outPath.string() : streams.output;
+        posix_spawn_file_actions_addopen(&actions, 1, stdoutPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
         pid_t pid = 0;
         Outcome run;
-        if (posix_spawn(&pid, PL63_CLI, &actions, nullptr, pointers.data(), environ) == 0) {
+        if (posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ) == 0) {
             int status = 0;
             waitpid(pid, &status, 0);
             // a crash shows as a signal, never as one of our exit codes
@@ -287,6 +302,150 @@ TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero) {
         EXPECT_EQ(run.out.rfind(std::string("usage: pl63 ") + verb, 0), 0u) << run.out;
     }
     EXPECT_EQ(fileCount(), 0u);  // nothing was written by any of them
+}
+
+TEST_F(CliTest, AnOutputThatIsAnInputIsRefusedAndNothingChanges) {
+    ASSERT_EQ(pl63({"import", csvFile("a.csv", kRows), "-o", at("good.DAT").string()}).exitCode, 0);
+    const std::string dat = slurp(at("good.DAT"));
+    const std::string csv = slurp(at("a.csv"));
+    fs::create_symlink(at("good.DAT"), at("link.csv"));
+    fs::create_hard_link(at("a.csv"), at("hard.csv"));
+    const std::vector<std::string> refused[] = {
+        {"export", at("good.DAT").string(), "-o", at("good.DAT").string()},
+        {"export", at("good.DAT").string(), "-o", at("link.csv").string()},
+        {"import", at("a.csv").string(), "-o", at("a.csv").string()},
+        {"import", at("a.csv").string(), "-o", at("hard.csv").string()},
+    };
+    for (const auto& words : refused) {
+        SCOPED_TRACE(words.back());
+        const Outcome run = pl63(words);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("is the input file"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(slurp(at("good.DAT")), dat);
+    EXPECT_EQ(slurp(at("a.csv")), csv);
+    EXPECT_TRUE(fs::is_symlink(at("link.csv")));
+
+    // Updating the base in place is what --base is for.
+    const Outcome inPlace = pl63({"import", csvFile("b.csv", "5,450\n"), "--base",
+                                  at("good.DAT").string(), "-o", at("good.DAT").string()});
+    ASSERT_EQ(inPlace.exitCode, 0) << inPlace.err;
+    EXPECT_EQ(gridRow(pl63({"show", at("good.DAT").string()}).out, "05").at(1), "450.00000");
+}
+
+TEST_F(CliTest, FailedWritesKeepThePreviousFileAndLeaveNothingBehind) {
+    // Sixteen channels make an export larger than the limit of 512 bytes the
+    // tool runs under; its messages still fit.
+    std::string rows;
+    for (int ch = 1; ch <= 16; ++ch)
+        rows += std::to_string(ch) + ",44" + std::to_string(ch % 10) + "\n";
+    ASSERT_EQ(pl63({"import", csvFile("in.csv", rows), "-o", at("a.DAT").string()}).exitCode, 0);
+    spit(at("old.csv"), "the previous export");
+    const std::size_t files = fileCount();
+    Streams limited;
+    limited.fileSizeLimit = true;
+    for (const char* target : {"old.csv", "new.csv"}) {
+        SCOPED_TRACE(target);
+        const Outcome run =
+            pl63With({"export", at("a.DAT").string(), "-o", at(target).string()}, limited);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "pl63 export: Cannot save the file: " + at(target).string() +
+                               " (File too large)\n");
+    }
+    EXPECT_EQ(slurp(at("old.csv")), "the previous export");
+    EXPECT_EQ(fileCount(), files);  // no new file, no temporary one
+
+    // A link into a missing folder is neither replaced nor followed blindly.
+    fs::create_symlink(at("missing/x.DAT"), at("dangling.DAT"));
+    const Outcome dangling = pl63({"new", at("dangling.DAT").string()});
+    EXPECT_EQ(dangling.exitCode, 1);
+    EXPECT_NE(dangling.err.find("No such file or directory"), std::string::npos) << dangling.err;
+    EXPECT_TRUE(fs::is_symlink(at("dangling.DAT")));
+    const Outcome zh = pl63({"new", at("dangling.DAT").string(), "--lang", "zh"});
+    EXPECT_NE(zh.err.find("无法保存文件："), std::string::npos) << zh.err;
+    EXPECT_NE(zh.err.find("文件夹不存在"), std::string::npos) << zh.err;
+}
+
+TEST_F(CliTest, DashIsStandardInputAndOutputAndFailuresThereAreReported) {
+    ASSERT_EQ(pl63({"import", csvFile("in.csv", kRows), "-o", at("a.DAT").string()}).exitCode, 0);
+    const std::string dat = slurp(at("a.DAT"));
+    Streams fromDat;
+    fromDat.input = at("a.DAT").string();
+    Streams fromCsv;
+    fromCsv.input = at("in.csv").string();
+
+    EXPECT_EQ(pl63With({"show", "-"}, fromDat).out, pl63({"show", at("a.DAT").string()}).out);
+    const Outcome exported = pl63With({"export", "-"}, fromDat);
+    EXPECT_EQ(exported.out, pl63({"export", at("a.DAT").string()}).out);
+    EXPECT_EQ(pl63With({"import", "-", "-o", "-"}, fromCsv).out, dat);
+    EXPECT_EQ(pl63({"import", at("in.csv").string(), "-o", "-"}).out, dat);
+    EXPECT_EQ(pl63({"new", "-"}).out.size(), 853u);
+    EXPECT_EQ(pl63With({"import", at("in.csv").string(), "--base", "-", "-o", "-"}, fromDat).out,
+              dat);
+    EXPECT_FALSE(fs::exists(at("-")));
+    EXPECT_EQ(pl63With({"import", "-", "--base", "-", "-o", "-"}, fromCsv).exitCode, 2);
+
+    Streams full;
+    full.output = "/dev/full";
+    const std::vector<std::string> toFull[] = {
+        {"export", at("a.DAT").string()},
+        {"export", at("a.DAT").string(), "-o", "-"},
+        {"show", at("a.DAT").string()},
+        {"new", "-"},
+        {"import", at("in.csv").string(), "-o", "-"},
+        {"--help"},
+    };
+    for (const auto& words : toFull) {
+        SCOPED_TRACE(words.front());
+        const Outcome run = pl63With(words, full);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("annot write to the standard output"), std::string::npos) << run.err;
+    }
+    for (const char* verb : {"new", "show", "export", "import"}) {
+        EXPECT_NE(pl63({verb, "--help"}).out.find("\"-\""), std::string::npos) << verb;
+    }
+}
+
+TEST_F(CliTest, ExportImportedOntoItsOwnCodeplugIsByteIdentical) {
+    // A receive-only channel and a frequency off the raster, as a radio may
+    // hold them: neither can be typed into the grid.
+    ASSERT_EQ(pl63({"import", csvFile("in.csv", kRows), "-o", at("a.DAT").string()}).exitCode, 0);
+    std::string dat = slurp(at("a.DAT"));
+    dat.replace(5 + 0x04, 4, std::string(4, '\xFF'));  // channel 1 TX
+    dat[5 + 0x20] = '\x01';                            // channel 3 RX 439.50001
+    spit(at("radio.DAT"), dat);
+
+    const Outcome exported = pl63({"export", at("radio.DAT").string(), "-o", at("r.csv").string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_NE(slurp(at("r.csv")).find("\n1,438.50000,88.5,None,"), std::string::npos)
+        << slurp(at("r.csv"));
+    const Outcome imported = pl63({"import", at("r.csv").string(), "--base",
+                                   at("radio.DAT").string(), "-o", at("back.DAT").string()});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(slurp(at("back.DAT")), dat);
+
+    // Into a fresh codeplug the receive-only channel stays receive-only.
+    ASSERT_EQ(pl63({"import", at("r.csv").string(), "-o", at("fresh.DAT").string()}).exitCode, 0);
+    EXPECT_EQ(slurp(at("fresh.DAT")).substr(5 + 0x04, 4), std::string(4, '\xFF'));
+    EXPECT_NE(pl63({"import", "--help"}).out.find("None"), std::string::npos);
+}
+
+TEST_F(CliTest, CsvTextIsShownEscapedAndOddDcsCodesWarn) {
+    const Outcome escaped =
+        pl63({"import", csvFile("bad.csv", "1,44\x1B]0;owned\x07\n2,\xFF\xFE\n"), "-o",
+              at("x.DAT").string()});
+    EXPECT_EQ(escaped.exitCode, 1);
+    EXPECT_NE(escaped.err.find("\"44\\x1B]0;owned\\x07\""), std::string::npos) << escaped.err;
+    EXPECT_EQ(escaped.err.find('\x1B'), std::string::npos);
+    EXPECT_EQ(escaped.err.find('\x07'), std::string::npos);
+
+    const Outcome warned = pl63({"import", csvFile("dcs.csv", "1,440,D089N\n2,440,Off,,D128I\n"),
+                                 "-o", at("d.DAT").string()});
+    EXPECT_EQ(warned.exitCode, 0) << warned.err;
+    EXPECT_NE(warned.err.find("pl63 import: warning: line 2, column 3 (RX Tone) \"D089N\""),
+              std::string::npos)
+        << warned.err;
+    EXPECT_NE(warned.err.find("line 3, column 5 (TX Tone)"), std::string::npos) << warned.err;
 }
 
 }  // namespace

@@ -23,14 +23,8 @@ void printOverview(std::ostream& out,
            "\"-\" names standard input or output wherever a verb reads or writes a file.\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // Past a file-size limit a write should fail with its reason (and the safe
-    // writer keep the old file), not kill the program half way.
-    std::signal(SIGXFSZ, SIG_IGN);
+int run(const std::vector<std::string>& words) {
     auto commands = pl63::cli::allCommands();
-    std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
         printOverview(std::cerr, commands);
         return pl63::cli::ExitUsage;
@@ -42,17 +36,28 @@ int main(int argc, char** argv) {
     for (auto& command : commands) {
         if (command->name() == words[0]) {
             std::vector<std::string> rest(words.begin() + 1, words.end());
-            const int code = command->run(rest, std::cout, std::cerr);
-            // Whatever a verb printed must have arrived; a verb that checks its
-            // own output has reported it already and flushed.
-            if (!std::cout.flush() && code == pl63::cli::ExitOk) {
-                std::cerr << "pl63 " << words[0] << ": cannot write to the standard output\n";
-                return pl63::cli::ExitBadInput;
-            }
-            return code;
+            return command->run(rest, std::cout, std::cerr);
         }
     }
     std::cerr << "pl63: unknown verb '" << words[0] << "'\n\n";
     printOverview(std::cerr, commands);
     return pl63::cli::ExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Past a file-size limit a write should fail with its reason (and the safe
+    // writer keep the old file), not kill the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    const int code = run(words);
+    // Whatever was printed must have arrived; a verb that checks its own
+    // output has reported a failure already.
+    if (!std::cout.flush() && code == pl63::cli::ExitOk) {
+        std::cerr << "pl63" << (words.empty() ? "" : " " + words[0])
+                  << ": Cannot write to the standard output\n";
+        return pl63::cli::ExitBadInput;
+    }
+    return code;
 }
