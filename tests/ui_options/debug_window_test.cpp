@@ -138,3 +138,17 @@ TEST_F(DebugWindowTest, CaptionTableFindsEveryRowAndSwitchingKeepsTheValues) {
 
 }  // namespace
 }  // namespace pl63::ui::test
+
+namespace pl63::ui::test {
+namespace {
+
+TEST_F(DebugWindowTest, EveryCaptionFitsInBothLanguages) {
+    const i18n::CaptionTable& table = i18n::captionTable(QStringLiteral("Form2"));
+    if (table.empty()) GTEST_SKIP() << "no Form2 caption table in this build";
+    expectEverythingFits(window.get(), QStringLiteral("form2-zh"));
+    i18n::applyCaptionTable(window.get(), table, i18n::kFlagEnglish);
+    expectEverythingFits(window.get(), QStringLiteral("form2-en"));
+}
+
+}  // namespace
+}  // namespace pl63::ui::test

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -72,5 +73,26 @@ protected:
     FakeClock* clock = nullptr;
     std::vector<i18n::MsgBoxRequest> messages;
 };
+
+}  // namespace pl63::ui::test
+
+namespace pl63::ui::test {
+
+// Every caption shows its whole text and every control lies inside the
+// fixed-size window. Saved as `<name>.png` when PL63_RENDER_DIR names a folder.
+inline void expectEverythingFits(QWidget* window, const QString& name) {
+    QApplication::processEvents();
+    const QRect inside = window->rect();
+    for (QWidget* each : window->findChildren<QWidget*>()) {
+        if (!each->isVisibleTo(window) || each->isWindow()) continue;
+        const QRect where(each->mapTo(window, QPoint(0, 0)), each->size());
+        EXPECT_TRUE(inside.contains(where)) << each->objectName().toStdString();
+        if (auto* label = qobject_cast<QLabel*>(each)) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+    }
+    const QByteArray dir = qgetenv("PL63_RENDER_DIR");
+    if (!dir.isEmpty()) window->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
 
 }  // namespace pl63::ui::test

@@ -366,3 +366,18 @@ TEST_F(OptionalFunctionsWindowTest, IsAFixedSizeWindowOfItsOwnThatClosingHides) 
 
 }  // namespace
 }  // namespace pl63::ui::test
+
+namespace pl63::ui::test {
+namespace {
+
+TEST_F(OptionalFunctionsWindowTest, EveryCaptionFitsInBothLanguages) {
+    const i18n::CaptionTable& table = i18n::captionTable(QStringLiteral("Form5"));
+    if (table.empty()) GTEST_SKIP() << "no Form5 caption table in this build";
+    openAsDat(Codeplug{});
+    expectEverythingFits(window.get(), QStringLiteral("form5-zh"));
+    i18n::applyCaptionTable(window.get(), table, i18n::kFlagEnglish);
+    expectEverythingFits(window.get(), QStringLiteral("form5-en"));
+}
+
+}  // namespace
+}  // namespace pl63::ui::test
