@@ -73,6 +73,8 @@ TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(kRows, kC
             item->setTextAlignment(Qt::AlignCenter);
             if (column == TestColNumber) {
                 item->setFlags(Qt::ItemIsEnabled);
+                // Shaded like the header: the number column is fixed.
+                item->setBackground(palette().button());
                 item->setText(QStringLiteral("%1").arg(row + 1, 2, 10, QLatin1Char('0')));
             }
             setItem(row, column, item);
