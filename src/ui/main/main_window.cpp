@@ -1,0 +1,278 @@
+#include "ui/main/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QVBoxLayout>
+
+#include "i18n/caption_tables.h"
+#include "i18n/captions.h"
+#include "i18n/language_flag.h"
+#include "settings/parameter_file.h"
+#include "settings/qt/language_hint.h"
+#include "ui/app_context.h"
+#include "ui/main/channel_grid_view.h"
+#include "ui/main/function_set_panel.h"
+#include "ui/main/gui_link.h"
+#include "ui/main/type_selection_panel.h"
+
+namespace pl63::ui {
+
+MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Varnel对讲机编程软件 V1.00"));
+    context_.mainWindow = this;
+    context_.windows.setOwner(this);
+
+    link_ = std::make_unique<GuiLink>(*this);
+    files_ = std::make_unique<FileCommands>(*this);
+    context_.portIsOpen = [this] { return link_->portIsOpen(); };
+    context_.startPasswordTransfer = [this] { return link_->engine().startPasswordTransfer(); };
+
+    // Every control of this window exists before any other window does, so
+    // the caption rows of Form1 find these and not a namesake in a child
+    // window.
+    buildWidgets();
+    buildMenus();
+    buildToolbar();
+    registerShellWindows();
+
+    connect(&context_.state, &ProgramState::loginModeChanged, this, &MainWindow::loginModeChanged);
+    connect(&context_.state, &ProgramState::tuneModeChanged, this, &MainWindow::tuneModeChanged);
+
+    runStartup(startup);
+}
+
+MainWindow::~MainWindow() {
+    // Destroyed without a close (a program that quits by other means): the
+    // settings are still kept.
+    shutdown();
+    if (context_.mainWindow == this) {
+        context_.mainWindow = nullptr;
+        context_.portIsOpen = nullptr;
+        context_.startPasswordTransfer = nullptr;
+    }
+}
+
+void MainWindow::buildWidgets() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    frame1_ = new TypeSelectionPanel(context_, central);
+    frame2_ = new FunctionSetPanel(context_, central);
+    grid_ = new ChannelGridView(context_, central, central);
+
+    statusLabel_ = new QLabel(central);
+    statusLabel_->setObjectName(QStringLiteral("lblStatus"));
+    QFont statusFont = statusLabel_->font();
+    statusFont.setBold(true);
+    statusLabel_->setFont(statusFont);
+    statusLabel_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    statusLabel_->hide();
+
+    progressBar_ = new QProgressBar(central);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setTextVisible(false);
+    progressBar_->hide();
+
+    rightsLabel_ = new QLabel(QStringLiteral("版权所有 © 2026 pl63 项目"), central);
+    rightsLabel_->setObjectName(QStringLiteral("Label2"));
+
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(frame1_);
+    panels->addWidget(frame2_, 1);
+
+    // The transfer display sits on its own line, so showing and hiding it
+    // never moves the grid.
+    auto* transfer = new QHBoxLayout;
+    transfer->addWidget(statusLabel_);
+    transfer->addWidget(progressBar_, 1);
+    auto* transferLine = new QWidget(central);
+    transferLine->setLayout(transfer);
+    transferLine->setFixedHeight(progressBar_->sizeHint().height() + 6);
+    transfer->setContentsMargins(0, 0, 0, 0);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(panels);
+    layout->addWidget(grid_, 0, Qt::AlignLeft);
+    layout->addWidget(transferLine);
+    layout->addWidget(rightsLabel_);
+
+    connect(frame1_, &TypeSelectionPanel::bandChangeConfirmed, grid_, &ChannelGridView::ClearGrid);
+    connect(frame2_, &FunctionSetPanel::gestureCaptionClicked, this,
+            &MainWindow::gestureCaptionClicked);
+}
+
+void MainWindow::runStartup(const MainWindowStartup& startup) {
+    // 1. The grid set up its own geometry when it was built.
+
+    // 2. The parameter file: lock, port, language.
+    const QString folder = startup.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                           : startup.programFolder;
+    parameterPath_ = QFile::decodeName(
+        settings::parameterFilePath(QFile::encodeName(folder).toStdString()).c_str());
+    const settings::ParameterBytes bytes =
+        settings::readParameterFile(QFile::encodeName(parameterPath_).toStdString());
+    // A locked start only keeps the channels and the band from being
+    // changed; the Function Set stays usable, unlike after the Lock command.
+    menuAction("mnulock")->setChecked(bytes.lock == 1);
+    if (bytes.lock == 1) {
+        frame1_->setEnabled(false);
+        grid_->setEnabled(false);
+    }
+    context_.state.SavedPort = bytes.port;
+
+    // 3. Loading the port window opens the saved port.
+    context_.windows.window(context_, QStringLiteral("FormCOM"));
+
+    // 4. The Time-out list.
+    frame2_->fillTimeOutList();
+
+    // 5. Band 0 and its limits, without the band question.
+    context_.codeplug.PreviousBandIndex = 0;
+    context_.codeplug.band = 0;
+    frame1_->showBand();
+
+    // 6, 7. Start values of the stores and the panels.
+    const Codeplug startValues;
+    Codeplug& codeplug = context_.codeplug;
+    codeplug.Pf1Key = startValues.Pf1Key;
+    codeplug.DebugUnlocked = false;
+    codeplug.DtmfCodes = startValues.DtmfCodes;
+    codeplug.OptionalSettings = startValues.OptionalSettings;
+    codeplug.DtmfSettings = startValues.DtmfSettings;
+    codeplug.TxHighPowerTune = startValues.TxHighPowerTune;
+    codeplug.TxLowPowerTune = startValues.TxLowPowerTune;
+    codeplug.functions = startValues.functions;
+    grid_->showChannels();
+    frame2_->showFunctions();
+    frame1_->modelList()->setCurrentIndex(0);
+    frame1_->showPassword();
+    progressBar_->hide();
+
+    // 8. The language: the one-shot hint, else the parameter byte.
+    const std::optional<std::int16_t> hint =
+        startup.languageHint ? startup.languageHint() : settings::takeLanguageHint();
+    context_.state.LanguageFlag = settings::chooseLanguageFlag(hint, bytes.language);
+    link_->engine().setLanguage(context_.state.language());
+    ApplyCaptions();
+
+    // The user cannot resize the window; it follows its texts when the
+    // language changes.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::ApplyCaptions() {
+    const int flag = context_.state.LanguageFlag;
+    if (!i18n::flagHasCaptions(flag)) return;
+    for (const char* name : i18n::kCaptionWindowOrder) {
+        const QString windowName = QString::fromLatin1(name);
+        QWidget* window =
+            windowName == objectName() ? this : context_.windows.window(context_, windowName);
+        if (!window) continue;  // a window this build does not have
+        i18n::applyCaptionTable(window, i18n::captionTable(windowName), flag);
+    }
+}
+
+void MainWindow::switchLanguage(std::int16_t flag) {
+    // Only from the other language: flag 2 (design texts) never switches.
+    const std::int16_t other = flag == i18n::kFlagChinese ? i18n::kFlagEnglish : i18n::kFlagChinese;
+    if (context_.state.LanguageFlag != other) return;
+    context_.state.LanguageFlag = flag;
+    link_->engine().setLanguage(context_.state.language());
+    ApplyCaptions();
+    grid_->SetGrid1Text();
+    // Take the size of the new texts at once, not on the next layout pass.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+}
+
+void MainWindow::showDecodedImage() {
+    grid_->showChannels();
+    frame2_->showFunctions();
+    frame1_->showBand();
+    frame1_->showPassword();
+    context_.state.announceStoresDecoded();
+}
+
+void MainWindow::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
+    files_->setDialogs(std::move(dialogs));
+}
+
+bool MainWindow::isLocked() const {
+    return menuAction("mnulock")->isChecked();
+}
+
+void MainWindow::setLocked(bool locked) {
+    frame1_->setEnabled(!locked);
+    frame2_->setEnabled(!locked);
+    grid_->setEnabled(!locked);
+}
+
+void MainWindow::setCommandsEnabled(bool enabled) {
+    toolbar_->setEnabled(enabled);
+    QMenu* programming = menu("mnupro");
+    programming->setEnabled(enabled);
+    programming->menuAction()->setEnabled(enabled);
+    toolButton(QStringLiteral("read"))->setEnabled(enabled);
+    toolButton(QStringLiteral("write"))->setEnabled(enabled);
+}
+
+void MainWindow::prepareForTransfer() {
+    // Moving the focus away from the grid commits an open editor, so the
+    // image sent holds what the user sees; a locked Frame1 opens again, as
+    // it always did.
+    frame1_->setEnabled(true);
+    frame1_->bandList()->setFocus();
+    grid_->commitOpenEditor();
+}
+
+void MainWindow::gestureCaptionClicked(int caption) {
+    ProgramState& state = context_.state;
+    if (!state.loginGesture.click(caption, context_.clock().secondsSinceMidnight())) return;
+    state.setLoginMode(true);
+    loginModeChanged(true);
+}
+
+void MainWindow::loginModeChanged(bool on) {
+    toolButton(QStringLiteral("Login"))->setVisible(on);
+    frame1_->passwordBox()->setMasked(!on);
+}
+
+void MainWindow::tuneModeChanged(bool on) {
+    toolButton(QStringLiteral("TAnMa"))->setVisible(on);
+}
+
+void MainWindow::showWindow(const char* objectName) {
+    QWidget* window = context_.windows.window(context_, QString::fromLatin1(objectName));
+    if (!window) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    shutdown();
+    // Every other window goes with the main window, shown or not.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) child->hide();
+    }
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    settings::ParameterBytes bytes;
+    bytes.lock = isLocked() ? 1 : 0;
+    bytes.port = static_cast<std::uint8_t>(context_.state.SavedPort);
+    bytes.language = static_cast<std::uint8_t>(context_.state.LanguageFlag);
+    settings::writeParameterFile(QFile::encodeName(parameterPath_).toStdString(), bytes);
+}
+
+}  // namespace pl63::ui

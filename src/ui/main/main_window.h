@@ -1,0 +1,127 @@
+#pragma once
+// Form1: the program's one top-level window. It owns start-up and shutdown,
+// the menus and the toolbar through which every other window and command is
+// reached, the Type selection and Function Set panels, the channel grid and
+// the transfer display (status label, progress bar). Closing it ends the
+// program.
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QToolBar>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "ui/main/file_commands.h"
+
+namespace pl63::ui {
+
+struct AppContext;
+class ChannelGridView;
+class FunctionSetPanel;
+class GuiLink;
+class TypeSelectionPanel;
+
+// Where start-up finds what it reads; tests point it at temporary places.
+struct MainWindowStartup {
+    // The folder of the `parameter` file's first choice; empty = the program's
+    // own folder.
+    QString programFolder;
+    // The one-shot language hint; empty = the user's PK-63 settings.
+    std::function<std::optional<std::int16_t>()> languageHint;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppContext& context, MainWindowStartup startup = {},
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Writes the texts of LanguageFlag into every window, in the fixed window
+    // order, creating the other windows on first touch. Flags other than 0
+    // and 1 leave the design texts.
+    void ApplyCaptions();
+
+    // The Languages menu: 0 Chinese, 1 English; acts only from the other of
+    // the two languages.
+    void switchLanguage(std::int16_t flag);
+
+    // Rewrites every control of this window from the Codeplug after
+    // DecodeImage (a read or an Open) and tells the other windows.
+    void showDecodedImage();
+
+    // Test seam for the open and save dialogs.
+    void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    AppContext& context() const { return context_; }
+    ChannelGridView* grid() const { return grid_; }
+    TypeSelectionPanel* typeSelection() const { return frame1_; }
+    FunctionSetPanel* functionSet() const { return frame2_; }
+    GuiLink& link() const { return *link_; }
+    FileCommands& files() const { return *files_; }
+    QString parameterPath() const { return parameterPath_; }
+
+    QLabel* statusLabel() const { return statusLabel_; }
+    QProgressBar* progressBar() const { return progressBar_; }
+    QToolBar* toolbar() const { return toolbar_; }
+    QMenu* menu(const char* objectName) const;
+    QAction* menuAction(const char* objectName) const;
+    // Toolbar1's buttons by key: "new", "open", "save", "read", "write",
+    // "TAnMa", "Login".
+    QAction* toolButton(const QString& key) const;
+
+    bool isLocked() const;
+
+    // GuiLink: the transfer's hold on the window.
+    void setCommandsEnabled(bool enabled);
+    void prepareForTransfer();
+
+signals:
+    // The window has closed and the parameter file is written: the program
+    // ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildMenus();
+    void buildToolbar();
+    // frmAbout and FormCOM, created on first touch like the option windows.
+    void registerShellWindows();
+    void openHelp();
+    void runStartup(const MainWindowStartup& startup);
+    void shutdown();
+
+    void setLocked(bool locked);
+    void gestureCaptionClicked(int caption);
+    void toolbarKey(const QString& key);
+    void loginModeChanged(bool on);
+    void tuneModeChanged(bool on);
+    void showWindow(const char* objectName);
+
+    AppContext& context_;
+    QString parameterPath_;
+    bool shutDown_ = false;
+
+    TypeSelectionPanel* frame1_ = nullptr;
+    FunctionSetPanel* frame2_ = nullptr;
+    ChannelGridView* grid_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QLabel* rightsLabel_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::map<QString, QAction*> toolButtons_;
+
+    std::unique_ptr<GuiLink> link_;
+    std::unique_ptr<FileCommands> files_;
+};
+
+}  // namespace pl63::ui

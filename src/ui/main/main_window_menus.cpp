@@ -1,0 +1,167 @@
+// Form1's menu bar and Toolbar1: built in the order the user sees them, with
+// the design (Chinese) texts that ApplyCaptions rewrites.
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "ui/app_context.h"
+#include "ui/main/gui_link.h"
+#include "ui/main/main_window.h"
+#include "ui/main/toolbar_icons.h"
+
+namespace pl63::ui {
+namespace {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* text) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(text));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const char* text,
+                 QKeySequence shortcut = QKeySequence()) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar1"));
+    FileCommands* files = files_.get();
+    link::LinkEngine* engine = &link_->engine();
+
+    QMenu* file = addMenu(bar, "mnuFile", "文件(&F)");
+    connect(addItem(file, "mnuNew", "新建(&N)", QKeySequence::New), &QAction::triggered, this,
+            [files] { files->newCodeplug(); });
+    connect(addItem(file, "mnuOpen", "打开(&O)", QKeySequence::Open), &QAction::triggered, this,
+            [files] { files->open(); });
+    connect(addItem(file, "mnuAssave", "保存(&S)", QKeySequence::Save), &QAction::triggered, this,
+            [files] { files->save(); });
+    addSeparator(file, "mnuline");
+    connect(addItem(file, "mnuQuit", "退出(&Q)"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* programming = addMenu(bar, "mnupro", "编程(&P)");
+    connect(addItem(programming, "mnureadFre", "读频(&R)"), &QAction::triggered, this,
+            [engine] { engine->startRead(); });
+    connect(addItem(programming, "mnuwriteFre", "写频(&W)"), &QAction::triggered, this,
+            [engine] { engine->startWrite(); });
+    addSeparator(programming, "mnuline1");
+    struct OptionItem {
+        const char* name;
+        const char* text;
+        const char* window;
+    };
+    const OptionItem optionItems[] = {
+        {"mnudtmf", "可选功能", "Form5"},    {"Key_enactment", "键设定", "Form6"},
+        {"mnusetin", "嵌入信息", "Form7"},   {"mnudebug", "调试(&D)", "Form2"},
+        {"mnutestfre", "测试频率", "Form4"},
+    };
+    for (const OptionItem& item : optionItems) {
+        const char* window = item.window;
+        connect(addItem(programming, item.name, item.text), &QAction::triggered, this,
+                [this, window] { showWindow(window); });
+    }
+
+    QMenu* setup = addMenu(bar, "mnuset", "设置(&S)");
+    QAction* lock = addItem(setup, "mnulock", "锁定(&L)");
+    lock->setCheckable(true);
+    connect(lock, &QAction::triggered, this, &MainWindow::setLocked);
+    connect(addItem(setup, "mnuPass", "密码设置"), &QAction::triggered, this,
+            [this] { showWindow("FormUsePass"); });
+    connect(addItem(setup, "mnucom", "通信端口(&V)"), &QAction::triggered, this,
+            [this] { showWindow("FormCOM"); });
+
+    QMenu* languages = addMenu(bar, "mnuLanguage", "语言选择(&L)");
+    connect(addItem(languages, "mnuChinese", "中文"), &QAction::triggered, this,
+            [this] { switchLanguage(0); });
+    connect(addItem(languages, "mnuEnglish", "英文"), &QAction::triggered, this,
+            [this] { switchLanguage(1); });
+
+    QMenu* help = addMenu(bar, "mnuhelp", "帮助(&H)");
+    // The item's own text already names F1, so the key is not listed again
+    // beside it.
+    connect(addItem(help, "mnumainhelp", "帮助主题  F1"), &QAction::triggered, this,
+            &MainWindow::openHelp);
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
+    connect(addItem(help, "mnuabout", "关于"), &QAction::triggered, this,
+            [this] { showWindow("frmAbout"); });
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar_->setIconSize(QSize(32, 32));
+
+    const std::pair<const char*, const char*> buttons[] = {
+        {"new", "新建"},  {"open", "打开"},  {"save", "保存"},   {nullptr, nullptr},
+        {"read", "读频"}, {"write", "写频"}, {"TAnMa", nullptr}, {"Login", nullptr},
+    };
+    for (const auto& [key, tip] : buttons) {
+        if (!key) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const QString name = QString::fromLatin1(key);
+        QAction* action = toolbar_->addAction(toolbarIcon(name), name);
+        action->setObjectName(name);
+        action->setData(name);
+        action->setToolTip(tip ? QString::fromUtf8(tip) : QString());
+        connect(action, &QAction::triggered, this, [this, name] { toolbarKey(name); });
+        toolButtons_[name] = action;
+    }
+    // The two hidden modes show their exit buttons while they are on.
+    toolButtons_[QStringLiteral("TAnMa")]->setVisible(false);
+    toolButtons_[QStringLiteral("Login")]->setVisible(false);
+}
+
+void MainWindow::toolbarKey(const QString& key) {
+    ProgramState& state = context_.state;
+    const double now = context_.clock().secondsSinceMidnight();
+    if (key == QLatin1String("new")) {
+        files_->newCodeplug();
+    } else if (key == QLatin1String("open")) {
+        files_->open();
+    } else if (key == QLatin1String("save")) {
+        files_->save();
+    } else if (key == QLatin1String("read")) {
+        link_->engine().startRead();
+    } else if (key == QLatin1String("write")) {
+        link_->engine().startWrite();
+    } else if (key == QLatin1String("TAnMa")) {
+        if (!state.tuneExit.click(now)) return;
+        state.tuneGesture.clear();
+        context_.codeplug.DebugUnlocked = false;
+        state.setTuneMode(false);
+    } else if (key == QLatin1String("Login")) {
+        if (!state.loginExit.click(now)) return;
+        state.loginGesture.clear();
+        state.setLoginMode(false);
+    }
+}
+
+QMenu* MainWindow::menu(const char* objectName) const {
+    return menuBar()->findChild<QMenu*>(QString::fromLatin1(objectName));
+}
+
+QAction* MainWindow::menuAction(const char* objectName) const {
+    return menuBar()->findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+QAction* MainWindow::toolButton(const QString& key) const {
+    auto found = toolButtons_.find(key);
+    return found == toolButtons_.end() ? nullptr : found->second;
+}
+
+}  // namespace pl63::ui

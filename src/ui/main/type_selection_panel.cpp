@@ -1,0 +1,95 @@
+#include "ui/main/type_selection_panel.h"
+
+#include <QFormLayout>
+
+#include "codec/band.h"
+#include "i18n/localized_msgbox.h"
+#include "ui/app_context.h"
+
+namespace pl63::ui {
+namespace {
+
+constexpr Bilingual kBandQuestion{"改变频段将清除频道列表，确定吗？",
+                                  "Change frequency channel list will remove, sure?"};
+constexpr Bilingual kBandQuestionTitle{"注意！", "Attention!"};
+
+QLabel* designLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace
+
+TypeSelectionPanel::TypeSelectionPanel(AppContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("机型选择"), parent), context_(context) {
+    setObjectName(QStringLiteral("Frame1"));
+
+    label10_ = designLabel("Label10", QStringLiteral("机型:"), this);
+    combo10_ = new QComboBox(this);
+    combo10_->setObjectName(QStringLiteral("Combo10"));
+    combo10_->addItem(QStringLiteral("PL-63"));
+
+    label3_ = designLabel("Label3", QStringLiteral("频段:"), this);
+    combo1_ = new BandComboBox(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    for (const BandEntry& band : kBands) {
+        combo1_->addItem(QString::fromLatin1(band.text.data(), band.text.size()));
+    }
+
+    label9_ = designLabel("Label9", QStringLiteral("通讯密码"), this);
+    text2_ = new PasswordBox(this);
+
+    auto* layout = new QFormLayout(this);
+    layout->addRow(label10_, combo10_);
+    layout->addRow(label3_, combo1_);
+    layout->addRow(label9_, text2_);
+
+    connect(combo1_, &BandComboBox::popupOpening, this,
+            [this] { context_.codeplug.PreviousBandIndex = combo1_->currentIndex(); });
+    connect(combo1_, &QComboBox::currentIndexChanged, this, &TypeSelectionPanel::bandChosen);
+    connect(text2_, &PasswordBox::passwordChanged, this, [this](const QString& trimmed) {
+        context_.codeplug.CommPassword = trimmed.toLatin1().toStdString();
+    });
+}
+
+void TypeSelectionPanel::showBand() {
+    const int position = context_.codeplug.band;
+    if (position < 0 || position >= kBandCount) return;
+    context_.codeplug.PreviousBandIndex = static_cast<std::int16_t>(position);
+    combo1_->setCurrentIndex(position);
+}
+
+void TypeSelectionPanel::showPassword() {
+    // Character fields hold the radio's bytes; a password is plain ASCII.
+    text2_->setText(QString::fromLatin1(context_.codeplug.CommPassword));
+}
+
+int TypeSelectionPanel::BandLowMHz() const {
+    const BandEntry* band = bandAt(context_.codeplug.band);
+    return band ? band->lowMHz : 0;
+}
+
+int TypeSelectionPanel::BandHighMHz() const {
+    const BandEntry* band = bandAt(context_.codeplug.band);
+    return band ? band->highMHz : 0;
+}
+
+void TypeSelectionPanel::bandChosen(int position) {
+    if (position < 0) return;
+    Codeplug& codeplug = context_.codeplug;
+    // The limits follow the list at once, even if the change is cancelled
+    // below: the list keeps showing the new band.
+    codeplug.band = static_cast<std::int16_t>(position);
+    if (position == codeplug.PreviousBandIndex) return;
+
+    const Language language = context_.state.language();
+    const int answer = i18n::LocalizedMsgBox(
+        window(), context_.state.LanguageFlag, QString::fromStdString(kBandQuestion.str(language)),
+        i18n::StyleOkCancelQuestion, QString::fromStdString(kBandQuestionTitle.str(language)));
+    if (answer != i18n::IdOk) return;
+    codeplug.PreviousBandIndex = static_cast<std::int16_t>(position);
+    emit bandChangeConfirmed();
+}
+
+}  // namespace pl63::ui

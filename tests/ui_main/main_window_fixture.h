@@ -1,0 +1,115 @@
+#pragma once
+// Form1 started from a `parameter` file in a temporary program folder, with a
+// fake clock, a language hint the test chooses, message boxes answered by
+// the test and file dialogs that return the names the test queues.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTest>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "i18n/localized_msgbox.h"
+#include "ui/app_context.h"
+#include "ui/main/channel_grid_view.h"
+#include "ui/main/file_commands.h"
+#include "ui/main/function_set_panel.h"
+#include "ui/main/main_window.h"
+#include "ui/main/type_selection_panel.h"
+#include "ui_support/fake_clock.h"
+
+namespace pl63::ui::test {
+
+namespace fs = std::filesystem;
+
+// Names the test queues; an empty queue is a cancelled dialog.
+class QueuedFileDialogs : public FileDialogs {
+public:
+    explicit QueuedFileDialogs(std::deque<QString>& names, int& shown)
+        : names_(names), shown_(shown) {}
+    QString openFileName(QWidget*, const QString& filter) override { return next(filter); }
+    QString saveFileName(QWidget*, const QString& filter) override { return next(filter); }
+    QString lastFilter;
+
+private:
+    QString next(const QString& filter) {
+        ++shown_;
+        lastFilter = filter;
+        if (names_.empty()) return {};
+        QString name = names_.front();
+        names_.pop_front();
+        return name;
+    }
+    std::deque<QString>& names_;
+    int& shown_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("pl63-form1-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        i18n::setMsgBoxAnswerer([this](const i18n::MsgBoxRequest& request) {
+            messages.push_back(request);
+            if (answers.empty()) return int(i18n::IdOk);
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    void TearDown() override {
+        window.reset();
+        context.reset();
+        i18n::setMsgBoxAnswerer({});
+        fs::remove_all(folder);
+    }
+
+    void writeParameter(const std::string& bytes) {
+        std::ofstream(folder / "parameter", std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::string parameterBytes() const {
+        std::ifstream in(folder / "parameter", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Starts Form1 as the program does, with `hint` as the one-shot hint.
+    MainWindow& start(std::optional<std::int16_t> hint = std::nullopt) {
+        context = std::make_unique<AppContext>();
+        auto ownClock = std::make_unique<FakeClock>();
+        clock = ownClock.get();
+        context->setClock(std::move(ownClock));
+        MainWindowStartup startup;
+        startup.programFolder = QString::fromStdString(folder.string());
+        startup.languageHint = [hint] { return hint; };
+        window = std::make_unique<MainWindow>(*context, startup);
+        window->setFileDialogs(std::make_unique<QueuedFileDialogs>(fileNames, dialogsShown));
+        window->show();
+        return *window;
+    }
+
+    Codeplug& codeplug() { return context->codeplug; }
+    QComboBox* list(const char* name) { return window->findChild<QComboBox*>(name); }
+    QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
+    void trigger(const char* menuItem) { window->menuAction(menuItem)->trigger(); }
+
+    fs::path folder;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<MainWindow> window;
+    FakeClock* clock = nullptr;
+    std::vector<i18n::MsgBoxRequest> messages;
+    std::deque<int> answers;  // empty: OK
+    std::deque<QString> fileNames;
+    int dialogsShown = 0;
+};
+
+}  // namespace pl63::ui::test
