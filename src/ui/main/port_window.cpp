@@ -10,7 +10,7 @@
 namespace pl63::ui {
 namespace {
 
-constexpr int kColumns = 5;
+constexpr int kColumns = 4;  // five rows of four: "COM20" fits beside its button
 constexpr int kWidthTwips = 5145;
 constexpr int kHeightTwips = 3000;
 
@@ -26,6 +26,8 @@ PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner)
     setWindowTitle("Com");
 
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
     for (int i = 0; i < settings::kPortCount; ++i) {
         auto* button = new QRadioButton(QStringLiteral("COM%1").arg(settings::kFirstPort + i));
         // A control array: one name, the element in "controlIndex".
