@@ -123,6 +123,19 @@ TEST_F(TestFrequencyWindowTest, PassingThroughAnRxCellKeepsItsOwnTx) {
     EXPECT_EQ(cell(1, 2), QStringLiteral("445.01250"));
 }
 
+TEST_F(TestFrequencyWindowTest, DecodeWhileEditingShowsTheDecodedCell) {
+    open();
+    QLineEdit* editor = enter(3, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "431");
+    Codeplug source;
+    source.TestFrequencies[2] = {"438.01250", "445.01250"};
+    decodeFrom(source);
+    enter(4, 1);
+    EXPECT_EQ(cell(3, 1), QStringLiteral("438.01250"));
+    EXPECT_EQ(cell(3, 2), QStringLiteral("445.01250"));
+}
+
 TEST_F(TestFrequencyWindowTest, OkWritesTheTableIntoTheImage) {
     open();
     type(1, 1, "438.0125");

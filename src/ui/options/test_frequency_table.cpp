@@ -101,4 +101,11 @@ void TestFrequencyTable::finishEditing() {
     }
 }
 
+void TestFrequencyTable::abandonEditing() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    }
+}
+
 }  // namespace pl63::ui

@@ -21,6 +21,9 @@ public:
     // Writes an open editor's text into its cell (OK must not lose the last
     // typing) and closes it.
     void finishEditing();
+    // Closes an open editor without writing it: newly decoded cells win over
+    // half-typed text.
+    void abandonEditing();
 
 signals:
     // An editor closed with a text other than the cell had.

@@ -53,6 +53,7 @@ TestFrequencyWindow::TestFrequencyWindow(AppContext& context, QWidget* owner)
 }
 
 void TestFrequencyWindow::showStores() {
+    table_->abandonEditing();
     for (int row = 0; row < kChannelCount; ++row) {
         const auto& pair = context_.codeplug.TestFrequencies[row];
         table_->setCellText(row, TestColRx, QString::fromStdString(pair[0]));
