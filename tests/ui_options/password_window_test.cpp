@@ -10,7 +10,11 @@ namespace {
 class PasswordWindowTest : public FormsTest {
 protected:
     PasswordWindowTest() {
-        mainPassword_ = new QLineEdit(main_.get());
+        // The window (with a Text2 of its own) comes first among the main
+        // window's children, the main window's box sits inside a panel.
+        window_ = new PasswordWindow(context_, main_.get());
+        auto* panel = new QWidget(main_.get());
+        mainPassword_ = new QLineEdit(panel);
         mainPassword_->setObjectName(QStringLiteral("Text2"));
         context_.portIsOpen = [this] { return portOpen_; };
         context_.startPasswordTransfer = [this] {
@@ -23,7 +27,6 @@ protected:
             messages_.push_back(request);
             return int(i18n::IdOk);
         });
-        window_ = new PasswordWindow(context_, main_.get());
         window_->show();
     }
 

@@ -20,6 +20,17 @@ constexpr int kHeightTwips = 2520;
 // The radio keeps 16 characters of password.
 constexpr int kPasswordLength = 16;
 
+// The main window's password box. The option windows are the main window's
+// children too, and two of them have a Text2 of their own.
+QLineEdit* mainPasswordBox(QWidget* mainWindow) {
+    if (!mainWindow) return nullptr;
+    const auto boxes = mainWindow->findChildren<QLineEdit*>(QStringLiteral("Text2"));
+    for (QLineEdit* box : boxes) {
+        if (box->window() == mainWindow) return box;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 PasswordWindow::PasswordWindow(AppContext& context, QWidget* owner)
@@ -105,11 +116,8 @@ void PasswordWindow::createPassword() {
         }
         // The radio checks its password against the main window's box before
         // it takes the new one.
-        if (context_.mainWindow) {
-            if (auto* mainBox =
-                    context_.mainWindow->findChild<QLineEdit*>(QStringLiteral("Text2"))) {
-                mainBox->setText(oldPassword_->text());
-            }
+        if (QLineEdit* mainBox = mainPasswordBox(context_.mainWindow)) {
+            mainBox->setText(oldPassword_->text());
         }
     }
     context_.codeplug.CommPassword = confirmPassword_->text().toStdString();
