@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test bench demo clean fuzz check-sanitize
+.PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize
 
 # Sanitizer and fuzz builds: clang, each in its own folder.
 FUZZ_BUILD     ?= build-fuzz
@@ -37,6 +37,16 @@ test: build
 bench: build
 	$(BUILD)/bench/pl63-bench-codec
 	@if [ -x $(BUILD)/bench/pl63-bench-link ]; then $(BUILD)/bench/pl63-bench-link; fi
+	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi
+
+# The window program against a simulated radio (scripts/demo.sh); without a
+# display, the same session in the terminal.
+demo:
+	BUILD=$(BUILD) JOBS=$(JOBS) bash scripts/demo.sh
+
+# The README's pictures: the real windows rendered headless.
+screenshots: build
+	$(BUILD)/tools/pl63-screenshots docs/screenshots examples/sample.DAT
 
 clean:
 	rm -rf $(BUILD)
