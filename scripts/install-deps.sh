@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   fonts-wqy-microhei xvfb xauth ccache
+  # the desktop test talks to its Xvfb display through Xlib
+  libx11-dev
   # make check-sanitize and make fuzz: clang with its sanitizer and libFuzzer
   # runtimes (only recommended by clang, so named here) and llvm-symbolizer
   # for readable reports.
