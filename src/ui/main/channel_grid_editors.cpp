@@ -3,6 +3,7 @@
 // codec's entry rules when it loses the focus and then hides; at most one is
 // ever open.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -28,6 +29,21 @@ void shutOutUnfilteredText(QWidget* editor) {
     editor->setContextMenuPolicy(Qt::NoContextMenu);
     editor->setAcceptDrops(false);
     editor->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+bool isEnterKey(const QEvent& event) {
+    const int key = static_cast<const QKeyEvent&>(event).key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The editor itself, its edit field, or the list a list box opens.
+bool isPartOf(QObject* object, QWidget* editor) {
+    if (object == editor) return true;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return false;
+    if (editor->isAncestorOf(widget)) return true;
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    return combo && widget->window() == combo->view()->window();
 }
 
 }  // namespace
@@ -76,6 +92,7 @@ void ChannelGridView::buildEditors() {
         combo->addItem(QString());
         combo->addItem(QString());
         combo->installEventFilter(this);
+        combo->view()->installEventFilter(this);
         connect(combo, &QComboBox::activated, this,
                 [this, column](int index) { onListChosen(column, index); });
         combo->hide();
@@ -147,7 +164,12 @@ void ChannelGridView::openEditor(int row, int col) {
     editor->show();
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
-    if (auto* combo = qobject_cast<QComboBox*>(editor)) combo->showPopup();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->showPopup();
+        // The open list took the focus, which loses the edit field its
+        // selection; the cell's text is selected so typing replaces it.
+        if (combo->isEditable()) combo->lineEdit()->selectAll();
+    }
 }
 
 // Over the cell: its position inside the grid plus the grid's own position.
@@ -172,6 +194,17 @@ void ChannelGridView::watchAncestors() {
     }
 }
 
+// The editor's own list opening, or a menu, takes the focus only for a
+// moment: the editor stays open (a menu command commits it through
+// commitOpenEditor). Any other focus change ends the editing, including the
+// window going to the background.
+bool ChannelGridView::focusStaysWithEditor(QWidget* editor, const QFocusEvent& event) const {
+    if (event.reason() == Qt::PopupFocusReason) return true;
+    // A list box hands the focus on to its open list and gets it back.
+    QWidget* now = QApplication::focusWidget();
+    return now && isPartOf(now, editor);
+}
+
 bool ChannelGridView::eventFilter(QObject* watched, QEvent* event) {
     QWidget* editor = openWidget();
     if (watched->isWidgetType() &&
@@ -181,15 +214,20 @@ bool ChannelGridView::eventFilter(QObject* watched, QEvent* event) {
         return QTableWidget::eventFilter(watched, event);
     }
     switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // The open list picks its highlighted item already when Enter is
+            // offered as a shortcut; after typing, the key is claimed here so
+            // that it arrives as a key press and commits the typing instead.
+            if (watched == combo8_->view() && toneTyped_ && isEnterKey(*event)) {
+                event->accept();
+                return true;
+            }
+            break;
         case QEvent::KeyPress:
             return filterEditorKey(watched, static_cast<QKeyEvent*>(event));
         case QEvent::FocusOut:
-            // The editor's own list opening, or a menu, takes the focus only for
-            // a moment: the editor stays open (a menu command commits it through
-            // commitOpenEditor). Any other focus change ends the editing,
-            // including the window going to the background.
-            if (watched == editor &&
-                static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (editor && isPartOf(watched, editor) &&
+                !focusStaysWithEditor(editor, *static_cast<QFocusEvent*>(event))) {
                 finishEditing();
             }
             break;
@@ -209,7 +247,7 @@ bool ChannelGridView::filterEditorKey(QObject* watched, QKeyEvent* event) {
                 // user has typed since: then it commits the typing like Enter in
                 // the edit field.
                 if (inToneList && !toneTyped_) return false;
-                if (watched != text1_) combo8_->hidePopup();
+                commitOpenEditor();
                 setFocus(Qt::OtherFocusReason);
                 return true;
             case TypedKey::Discard:
@@ -231,8 +269,9 @@ bool ChannelGridView::filterEditorKey(QObject* watched, QKeyEvent* event) {
         return false;
     }
     // Combo5: Enter gives the focus back to the grid, which closes it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(*event)) {
         if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo == openWidget()) {
+            commitOpenEditor();
             setFocus(Qt::OtherFocusReason);
             return true;
         }

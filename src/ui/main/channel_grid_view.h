@@ -83,6 +83,7 @@ private:
     void watchAncestors();
     QWidget* openWidget() const;
     bool filterEditorKey(QObject* watched, QKeyEvent* event);
+    bool focusStaysWithEditor(QWidget* editor, const QFocusEvent& event) const;
     void finishEditing();
     void commitFrequencyText();
     void commitToneText();
