@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,7 @@
 #include "ui/main/function_set_panel.h"
 #include "ui/main/main_window.h"
 #include "ui/main/type_selection_panel.h"
+#include "ui/options/option_windows.h"
 #include "ui_support/fake_clock.h"
 
 namespace pl63::ui::test {
@@ -59,6 +61,13 @@ protected:
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
+        // The port window probes ports 1..20 at start-up: a ports file in our
+        // own settings folder points every number at nothing, so the
+        // machine's serial ports take no part (a test maps a number anew).
+        if (const char* old = std::getenv("PL63_SETTINGS_DIR")) oldSettings_ = old;
+        ::setenv("PL63_SETTINGS_DIR", folder.c_str(), 1);
+        std::ofstream ports(folder / "ports");
+        for (int n = 1; n <= 20; ++n) ports << "COM" << n << "=/nonexistent/pl63-" << n << "\n";
         i18n::setMsgBoxAnswerer([this](const i18n::MsgBoxRequest& request) {
             messages.push_back(request);
             if (answers.empty()) return int(i18n::IdOk);
@@ -71,7 +80,16 @@ protected:
         window.reset();
         context.reset();
         i18n::setMsgBoxAnswerer({});
+        if (oldSettings_.empty()) {
+            ::unsetenv("PL63_SETTINGS_DIR");
+        } else {
+            ::setenv("PL63_SETTINGS_DIR", oldSettings_.c_str(), 1);
+        }
         fs::remove_all(folder);
+    }
+    // Puts `device` behind port `number` (later lines of the file win).
+    void mapPort(int number, const std::string& device) {
+        std::ofstream(folder / "ports", std::ios::app) << "COM" << number << "=" << device << "\n";
     }
 
     void writeParameter(const std::string& bytes) {
@@ -88,12 +106,15 @@ protected:
         auto ownClock = std::make_unique<FakeClock>();
         clock = ownClock.get();
         context->setClock(std::move(ownClock));
+        if (withOptionWindows) registerOptionWindows(*context);
         MainWindowStartup startup;
         startup.programFolder = QString::fromStdString(folder.string());
         startup.languageHint = [hint] { return hint; };
         window = std::make_unique<MainWindow>(*context, startup);
         window->setFileDialogs(std::make_unique<QueuedFileDialogs>(fileNames, dialogsShown));
         window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return *window;
     }
 
@@ -102,6 +123,7 @@ protected:
     QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
     void trigger(const char* menuItem) { window->menuAction(menuItem)->trigger(); }
 
+    bool withOptionWindows = false;  // as pl63-gui registers them
     fs::path folder;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<MainWindow> window;
@@ -110,6 +132,9 @@ protected:
     std::deque<int> answers;  // empty: OK
     std::deque<QString> fileNames;
     int dialogsShown = 0;
+
+private:
+    std::string oldSettings_;
 };
 
 }  // namespace pl63::ui::test

@@ -1,0 +1,139 @@
+// ApplyCaptions over Form1 and frmAbout, and the Languages menu: every table
+// row finds its own widget, a switch rewrites every text and keeps every
+// selection and value.
+#include <QAction>
+#include <QTableWidget>
+#include <QToolBar>
+
+#include "codec/frequency_entry.h"
+#include "codec/image_codec.h"
+#include "i18n/caption_tables.h"
+#include "i18n/captions.h"
+#include "ui_main/main_window_fixture.h"
+
+namespace pl63::ui::test {
+namespace {
+
+// The window a caption target belongs to; a menu (a popup window of its own)
+// and its items belong to the window of the menu bar.
+QWidget* windowOf(QObject* target) {
+    for (QObject* up = target; up; up = up->parent()) {
+        auto* widget = qobject_cast<QWidget*>(up);
+        if (widget && !qobject_cast<QMenu*>(widget)) return widget->window();
+    }
+    return nullptr;
+}
+
+// The text a row's target shows now.
+QString shownText(QObject* target, const i18n::CaptionRow& row) {
+    using i18n::CaptionTarget;
+    switch (row.target) {
+        case CaptionTarget::WindowTitle:
+            return qobject_cast<QWidget*>(target)->windowTitle();
+        case CaptionTarget::Text:
+            if (auto* menu = qobject_cast<QMenu*>(target)) return menu->title();
+            if (auto* action = qobject_cast<QAction*>(target)) return action->text();
+            return target->property("text").isValid() ? target->property("text").toString()
+                                                      : target->property("title").toString();
+        case CaptionTarget::ListEntry:
+            return qobject_cast<QComboBox*>(target)->itemText(row.index);
+        case CaptionTarget::HeaderCell:
+            return qobject_cast<QTableWidget*>(target)->horizontalHeaderItem(row.index)->text();
+        case CaptionTarget::ToolTip:
+            return qobject_cast<QToolBar*>(target)->actions()[row.index - 1]->toolTip();
+    }
+    return {};
+}
+
+class LanguageSwitchTest : public MainWindowTest {
+protected:
+    // Every row of the window's table shows the text of `flag`.
+    void expectTable(const char* name, QWidget* w, int flag) {
+        for (const i18n::CaptionRow& row : i18n::captionTable(name)) {
+            QObject* target = i18n::findCaptionTarget(w, row);
+            const std::string where = row.objectName + "[" + std::to_string(row.element) + "] " +
+                                      std::to_string(row.index);
+            ASSERT_NE(target, nullptr) << where;
+            EXPECT_EQ(windowOf(target), w) << where;
+            EXPECT_EQ(shownText(target, row).toStdString(), flag == 1 ? row.en : row.zh) << where;
+        }
+    }
+    QWidget* about() { return context->windows.window(*context, "frmAbout"); }
+};
+
+TEST_F(LanguageSwitchTest, EveryRowOfForm1AndAboutFindsItsWidgetAndApplies) {
+    start();
+    for (const char* name : {"Form1", "frmAbout"}) {
+        SCOPED_TRACE(name);
+        QWidget* w = std::string(name) == "Form1" ? window.get() : about();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->objectName(), QString::fromLatin1(name));
+        EXPECT_FALSE(i18n::captionTable(name).empty());
+        for (int flag : {1, 0}) {
+            EXPECT_TRUE(i18n::applyCaptionTable(w, i18n::captionTable(name), flag).isEmpty());
+        }
+    }
+}
+
+TEST_F(LanguageSwitchTest, SwitchRewritesEveryTextAndKeepsEverySelectionAndValue) {
+    start();
+    // A channel with High power and a tone, some Function Set choices, a band.
+    codeplug().channels.setText(1, ColRxFrequency, "430.12500");
+    applyNewChannelDefaults(codeplug().channels, 1, Language::Chinese);
+    codeplug().channels.setText(1, ColPower, "高");
+    codeplug().channels.choices().set(1, ColPower, 1);
+    window->grid()->showChannels();
+    list("Combo3")->setCurrentIndex(5);
+    list("Combo2")->setCurrentIndex(2);
+    list("Combo4")->setCurrentIndex(3);
+    list("Combo13")->setCurrentIndex(10);
+    window->findChild<QCheckBox*>("Check3")->setChecked(true);
+    answers = {i18n::IdOk};
+    list("Combo1")->setCurrentIndex(3);
+    codeplug().channels.setText(2, ColRxFrequency, "360.00000");
+    applyNewChannelDefaults(codeplug().channels, 2, Language::Chinese);
+    window->grid()->showChannels();
+    const std::string imageBefore = EncodeImage(codeplug(), Language::Chinese).hex();
+
+    trigger("mnuEnglish");
+    EXPECT_EQ(context->state.LanguageFlag, 1);
+    expectTable("Form1", window.get(), 1);
+    expectTable("frmAbout", about(), 1);
+    EXPECT_EQ(list("Combo3")->currentIndex(), 5);
+    EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("90 S"));
+    EXPECT_EQ(list("Combo2")->currentText(), QStringLiteral("Englist"));
+    EXPECT_EQ(list("Combo4")->currentText(), QStringLiteral("3 S"));
+    EXPECT_EQ(list("Combo13")->currentIndex(), 10);
+    EXPECT_EQ(list("Combo1")->currentIndex(), 3);
+    EXPECT_TRUE(window->findChild<QCheckBox*>("Check3")->isChecked());
+    EXPECT_EQ(window->grid()->item(1, ColRxFrequency)->text(), QStringLiteral("360.00000"));
+    EXPECT_EQ(EncodeImage(codeplug(), Language::English).hex(), imageBefore);
+
+    // Choosing English again changes nothing; Chinese switches everything back.
+    trigger("mnuEnglish");
+    EXPECT_EQ(context->state.LanguageFlag, 1);
+    trigger("mnuChinese");
+    expectTable("Form1", window.get(), 0);
+    expectTable("frmAbout", about(), 0);
+    EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("90 秒"));
+    EXPECT_EQ(EncodeImage(codeplug(), Language::Chinese).hex(), imageBefore);
+}
+
+TEST_F(LanguageSwitchTest, GridListCellsFollowTheLanguage) {
+    start();
+    codeplug().channels.setText(1, ColRxFrequency, "430.12500");
+    applyNewChannelDefaults(codeplug().channels, 1, Language::Chinese);
+    codeplug().channels.setText(1, ColPower, "高");
+    codeplug().channels.choices().set(1, ColPower, 1);
+    window->grid()->showChannels();
+    trigger("mnuEnglish");
+    EXPECT_EQ(window->grid()->item(0, ColPower)->text(), QStringLiteral("Hight"));
+    EXPECT_EQ(codeplug().channels.text(1, ColPower), "Hight");
+    EXPECT_EQ(window->grid()->item(0, ColRxTone)->text(), QStringLiteral("Off"));
+    trigger("mnuChinese");
+    EXPECT_EQ(window->grid()->item(0, ColPower)->text(), QStringLiteral("高"));
+    EXPECT_EQ(window->grid()->item(0, ColRxTone)->text(), QStringLiteral("关闭"));
+}
+
+}  // namespace
+}  // namespace pl63::ui::test

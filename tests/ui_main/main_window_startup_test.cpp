@@ -1,0 +1,155 @@
+// Form1's start-up from the parameter file (and the language hint), Lock, and
+// the file written back however the window closes.
+#include "ui_main/main_window_fixture.h"
+
+namespace pl63::ui::test {
+namespace {
+
+bool enabled(QWidget* w) {
+    return w->isEnabled();
+}
+
+TEST_F(MainWindowTest, MissingParameterFileStartsUnlockedInChineseWithTheStartValues) {
+    start();
+    EXPECT_TRUE(fs::exists(folder / "parameter"));
+    EXPECT_FALSE(window->isLocked());
+    EXPECT_TRUE(enabled(widget("Frame1")));
+    EXPECT_TRUE(enabled(widget("Frame2")));
+    EXPECT_TRUE(enabled(widget("Grid1")));
+    EXPECT_EQ(context->state.LanguageFlag, 0);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel对讲机编程软件 V1.00"));
+
+    // Function Set start values, shown in Chinese.
+    const std::pair<const char*, int> selections[] = {
+        {"Combo3", 11}, {"Combo4", 0},  {"Combo9", 4},  {"Combo2", 1},
+        {"Combo6", 1},  {"Combo7", 1},  {"Combo11", 0}, {"Combo13", 0},
+        {"Combo12", 0}, {"Combo10", 0}, {"Combo1", 0}};
+    for (const auto& [name, position] : selections) {
+        EXPECT_EQ(list(name)->currentIndex(), position) << name;
+    }
+    EXPECT_EQ(list("Combo3")->count(), 40);
+    EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("180 秒"));
+    EXPECT_EQ(list("Combo3")->itemText(39), QStringLiteral("600 秒"));
+    EXPECT_EQ(list("Combo9")->currentText(), QStringLiteral("4 级"));
+    EXPECT_EQ(window->typeSelection()->BandLowMHz(), 400);
+    EXPECT_EQ(window->typeSelection()->BandHighMHz(), 480);
+    EXPECT_EQ(codeplug().Pf1Key, 10);
+    EXPECT_FALSE(codeplug().DebugUnlocked);
+    EXPECT_EQ(context->codeplug.channels.text(16, ColNumber), "16");
+    EXPECT_EQ(window->grid()->item(15, ColNumber)->text(), QStringLiteral("16"));
+
+    EXPECT_TRUE(window->progressBar()->isHidden());
+    EXPECT_TRUE(window->statusLabel()->isHidden());
+    EXPECT_FALSE(window->toolButton("TAnMa")->isVisible());
+    EXPECT_FALSE(window->toolButton("Login")->isVisible());
+    EXPECT_TRUE(messages.empty());
+
+    window->close();
+    EXPECT_EQ(parameterBytes(), std::string("\0\0\0", 3));
+}
+
+TEST_F(MainWindowTest, LockedStartKeepsFunctionSetUsableAndLockTwiceDisablesAllThree) {
+    writeParameter(std::string("\x01\x05\x01", 3));
+    start();
+    EXPECT_TRUE(window->isLocked());
+    EXPECT_FALSE(enabled(widget("Frame1")));
+    EXPECT_FALSE(enabled(widget("Grid1")));
+    EXPECT_TRUE(enabled(widget("Frame2")));
+    EXPECT_EQ(context->state.SavedPort, 5);
+    EXPECT_EQ(context->state.LanguageFlag, 1);
+
+    trigger("mnulock");  // unlocks
+    EXPECT_FALSE(window->isLocked());
+    EXPECT_TRUE(enabled(widget("Frame1")));
+    EXPECT_TRUE(enabled(widget("Frame2")));
+    EXPECT_TRUE(enabled(widget("Grid1")));
+    trigger("mnulock");  // locks everything
+    EXPECT_TRUE(window->isLocked());
+    EXPECT_FALSE(enabled(widget("Frame1")));
+    EXPECT_FALSE(enabled(widget("Frame2")));
+    EXPECT_FALSE(enabled(widget("Grid1")));
+    // Menus and the toolbar stay usable.
+    EXPECT_TRUE(window->toolbar()->isEnabled());
+    EXPECT_TRUE(window->menu("mnupro")->isEnabled());
+
+    trigger("mnuQuit");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(parameterBytes(), std::string("\x01\x05\x01", 3));
+}
+
+TEST_F(MainWindowTest, AFirstByteOtherThanOneStartsUnlockedAndIsWrittenBackAsZero) {
+    writeParameter(std::string("\x02\x03\x00", 3));
+    start();
+    EXPECT_FALSE(window->isLocked());
+    EXPECT_TRUE(enabled(widget("Frame1")));
+    EXPECT_TRUE(enabled(widget("Grid1")));
+    window->close();
+    EXPECT_EQ(parameterBytes(), std::string("\x00\x03\x00", 3));
+}
+
+TEST_F(MainWindowTest, LanguageByteOneStartsInEnglishUnlessTheHintSaysOtherwise) {
+    writeParameter(std::string("\x00\x00\x01", 3));
+    start();
+    EXPECT_EQ(context->state.LanguageFlag, 1);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel Radio Software V1.00"));
+    EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("180 S"));
+    EXPECT_EQ(list("Combo9")->currentText(), QStringLiteral("4 Group"));
+    EXPECT_EQ(window->menu("mnuFile")->title(), QStringLiteral("File(&F)"));
+    window.reset();
+
+    start(std::int16_t{0});  // a hint other than "english"
+    EXPECT_EQ(context->state.LanguageFlag, 0);
+    EXPECT_EQ(window->menu("mnuFile")->title(), QStringLiteral("文件(&F)"));
+    window->close();
+    EXPECT_EQ(parameterBytes(), std::string("\x00\x00\x00", 3));
+
+    start(std::int16_t{1});
+    EXPECT_EQ(context->state.LanguageFlag, 1);
+}
+
+TEST_F(MainWindowTest, LanguageByteTwoKeepsDesignTextsAndNeitherLanguageItemActs) {
+    writeParameter(std::string("\x00\x00\x02", 3));
+    start();
+    EXPECT_EQ(context->state.LanguageFlag, 2);
+    // Design texts: the Time-out list as start-up fills it, Chinese captions.
+    EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("180 S"));
+    EXPECT_EQ(window->menu("mnuFile")->title(), QStringLiteral("文件(&F)"));
+    trigger("mnuEnglish");
+    trigger("mnuChinese");
+    EXPECT_EQ(context->state.LanguageFlag, 2);
+    EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("180 S"));
+    window->close();
+    EXPECT_EQ(parameterBytes(), std::string("\x00\x00\x02", 3));
+}
+
+TEST_F(MainWindowTest, TheWindowFrameCloseWritesTheLanguageChosenDuringTheRun) {
+    writeParameter(std::string("\x00\x07\x00", 3));
+    start();
+    trigger("mnulock");
+    trigger("mnuEnglish");
+    // As the window manager's close box does.
+    QCloseEvent close;
+    QApplication::sendEvent(window.get(), &close);
+    EXPECT_TRUE(close.isAccepted());
+    EXPECT_EQ(parameterBytes(), std::string("\x01\x07\x01", 3));
+}
+
+TEST_F(MainWindowTest, StartUpCreatesTheOptionWindowsHiddenInTheChosenLanguage) {
+    withOptionWindows = true;
+    writeParameter(std::string("\x00\x00\x01", 3));
+    start();
+    for (const char* name : {"Form2", "Form4", "Form5", "Form6", "Form7", "FormUsePass"}) {
+        QWidget* made = context->windows.existing(name);
+        ASSERT_NE(made, nullptr) << name;
+        EXPECT_FALSE(made->isVisible()) << name;
+    }
+    EXPECT_EQ(context->windows.existing("Form5")->windowTitle(),
+              QStringLiteral("Optional Function"));
+    trigger("mnudtmf");
+    EXPECT_TRUE(context->windows.existing("Form5")->isVisible());
+    window->close();
+    EXPECT_FALSE(context->windows.existing("Form5")->isVisible());
+}
+
+}  // namespace
+}  // namespace pl63::ui::test
