@@ -2,11 +2,12 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
+#include "codec/safe_file.h"
 #include "settings/port_map.h"
 
 namespace pl63::settings {
@@ -52,29 +53,8 @@ ParameterBytes readParameterFile(const std::string& path) {
 }
 
 bool writeParameterFile(const std::string& path, const ParameterBytes& bytes) {
-    const fs::path target(path);
-    const fs::path temp = target.string() + ".tmp-" + std::to_string(::getpid());
-    const char raw[3] = {static_cast<char>(bytes.lock), static_cast<char>(bytes.port),
-                         static_cast<char>(bytes.language)};
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(raw, sizeof raw);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, std::vector<std::uint8_t>{bytes.lock, bytes.port, bytes.language})
+        .ok();
 }
 
 }  // namespace pl63::settings
