@@ -105,8 +105,10 @@ TEST_F(PasswordWindowTest, AcceptedChangeStartsTheTransferWithOldInMainBoxAndNew
     EXPECT_FALSE(window_->isVisible());
 }
 
-TEST_F(PasswordWindowTest, ClosedPortIsReportedAndTheWindowStays) {
+TEST_F(PasswordWindowTest, ClosedPortIsReportedAndNothingChanges) {
     portOpen_ = false;
+    context_.codeplug.CommPassword = "radio1";
+    mainPassword_->setText(QStringLiteral("radio1"));
     context_.state.LanguageFlag = 1;
     fill("old1", "new2", "new2");
     click(window_, "Command3");
@@ -117,17 +119,25 @@ TEST_F(PasswordWindowTest, ClosedPortIsReportedAndTheWindowStays) {
     EXPECT_EQ(messages_[0].style, 64);
     EXPECT_EQ(transfers_, 0);
     EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(context_.codeplug.CommPassword, "radio1");
+    EXPECT_EQ(mainPassword_->text(), QStringLiteral("radio1"));
 }
 
-TEST_F(PasswordWindowTest, RefusedStartKeepsTheWindowOpen) {
+TEST_F(PasswordWindowTest, RefusedStartKeepsTheWindowOpenAndChangesNothing) {
     context_.startPasswordTransfer = [this] {
         ++transfers_;
+        passwordAtStart_ = context_.codeplug.CommPassword;
         return false;  // a read or write is still running
     };
+    context_.codeplug.CommPassword = "radio1";
+    mainPassword_->setText(QStringLiteral("radio1"));
     fill("old1", "new2", "new2");
     click(window_, "Command3");
     EXPECT_EQ(transfers_, 1);
+    EXPECT_EQ(passwordAtStart_, "new2");
     EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(context_.codeplug.CommPassword, "radio1");
+    EXPECT_EQ(mainPassword_->text(), QStringLiteral("radio1"));
 }
 
 TEST_F(PasswordWindowTest, LoginModeUsesOnlyTheConfirmationWhichMayBeEmpty) {

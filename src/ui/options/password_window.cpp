@@ -114,14 +114,9 @@ void PasswordWindow::createPassword() {
                  i18n::StyleOkOnly);
             return;
         }
-        // The radio checks its password against the main window's box before
-        // it takes the new one.
-        if (QLineEdit* mainBox = mainPasswordBox(context_.mainWindow)) {
-            mainBox->setText(oldPassword_->text());
-        }
     }
-    context_.codeplug.CommPassword = confirmPassword_->text().toStdString();
-
+    // Nothing changes unless the transfer really starts: a change the radio
+    // never saw must not turn up in the password box or in a saved file.
     if (!context_.portIsOpen || !context_.portIsOpen()) {
         warn("通信端口未打开，请先选择菜单“通信端口”打开其串口！",
              "Communication port not open, please first selection menu 'communication port' to "
@@ -129,9 +124,21 @@ void PasswordWindow::createPassword() {
              i18n::StyleInformation);
         return;
     }
+    // The radio checks its password against the main window's box before it
+    // takes the new one, CommPassword.
+    QLineEdit* mainBox =
+        context_.state.LoginMode() ? nullptr : mainPasswordBox(context_.mainWindow);
+    const QString boxBefore = mainBox ? mainBox->text() : QString();
+    const std::string passwordBefore = context_.codeplug.CommPassword;
+    if (mainBox) mainBox->setText(oldPassword_->text());
+    context_.codeplug.CommPassword = confirmPassword_->text().toStdString();
     // A transfer already running refuses the start; the window then stays,
     // so nobody takes the password for changed.
-    if (!context_.startPasswordTransfer || !context_.startPasswordTransfer()) return;
+    if (!context_.startPasswordTransfer || !context_.startPasswordTransfer()) {
+        if (mainBox) mainBox->setText(boxBefore);
+        context_.codeplug.CommPassword = passwordBefore;
+        return;
+    }
     hide();
 }
 
