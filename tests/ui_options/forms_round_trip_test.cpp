@@ -1,5 +1,11 @@
-// Reading a codeplug, opening every window and pressing OK without touching
-// anything must leave the image exactly as it was.
+// Opening a codeplug file, pressing OK in every window without touching
+// anything and saving again must give the same file, byte for byte.
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "codec/dat_file.h"
 #include "forms_fixture.h"
 #include "ui/options/embedded_info_window.h"
 #include "ui/options/key_settings_window.h"
@@ -21,8 +27,15 @@ TEST_F(FormsRoundTripTest, OkWithoutEditsLeavesTheImageByteIdentical) {
     source.TestFrequencies[0] = {"438.01250", "445.00500"};
     source.TestFrequencies[7] = {"4A0.12345", ""};  // digits as the radio had them
     source.TestFrequencies[15] = {"", "136.00000"};
-    const MemoryImage original = EncodeImage(source, Language::Chinese);
-    DecodeImage(original, context_.codeplug, Language::Chinese);
+    const std::string opened =
+        QDir::temp().filePath(QStringLiteral("pl63-forms-%1-in.DAT").arg(::getpid())).toStdString();
+    const std::string saved = QDir::temp()
+                                  .filePath(QStringLiteral("pl63-forms-%1-out.DAT").arg(::getpid()))
+                                  .toStdString();
+    ASSERT_TRUE(writeDatFile(opened, EncodeImage(source, Language::Chinese)).ok());
+    const Result<MemoryImage> original = readDatFile(opened);
+    ASSERT_TRUE(original.ok());
+    DecodeImage(original.value(), context_.codeplug, Language::Chinese);
     context_.state.announceStoresDecoded();
 
     for (QWidget* window : windows) {
@@ -32,11 +45,19 @@ TEST_F(FormsRoundTripTest, OkWithoutEditsLeavesTheImageByteIdentical) {
         click(window, "Command1");
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
     }
-    const MemoryImage after = encoded();
-    ASSERT_EQ(after.size(), original.size());
-    for (std::size_t offset = 0; offset < original.size(); ++offset) {
-        EXPECT_EQ(after.at(offset), original.at(offset)) << "offset " << std::hex << offset;
+    ASSERT_TRUE(writeDatFile(saved, encoded()).ok());
+    QFile in(QString::fromStdString(opened));
+    QFile out(QString::fromStdString(saved));
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray before = in.readAll();
+    const QByteArray after = out.readAll();
+    ASSERT_EQ(after.size(), before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i], before[i]) << "file byte " << i;
     }
+    QFile::remove(in.fileName());
+    QFile::remove(out.fileName());
 }
 
 }  // namespace
