@@ -1,7 +1,9 @@
 // Combo8 over the receive and transmit tone cells: the 261-item list, the key
 // filter that raises d, n and i, typed tones normalised or refused, choices.
 #include <QAbstractItemView>
+#include <QGuiApplication>
 #include <QSignalSpy>
+#include <QWindow>
 
 #include "codec/tone_code.h"
 #include "ui_main/grid_test_fixture.h"
@@ -123,6 +125,31 @@ TEST_F(ToneEditorTest, ATypedToneLosingTheFocusCommits) {
     EXPECT_EQ(cell(3, ColRxTone), "D025I");
     EXPECT_FALSE(combo8()->isVisible());
     EXPECT_TRUE(grid->frequencyEditor()->isVisible());
+}
+
+// The same through the window system's routing: the press reaches whatever
+// lies at that point of the window, keys reach the focused window, which is
+// the open list's while it is open.
+TEST_F(ToneEditorTest, ClickAndTypingRoutedByTheWindowSystem) {
+    const QPoint atCell = grid->viewport()->mapTo(&host, cellCentre(3, ColTxTone));
+    QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {}, atCell);
+    ASSERT_TRUE(combo8()->isVisible());
+    ASSERT_TRUE(combo8()->view()->isVisible());
+    for (char c : std::string("\bd31n")) {
+        QWindow* focusWindow = QGuiApplication::focusWindow();
+        ASSERT_NE(focusWindow, nullptr);
+        if (c == '\b') {
+            QTest::keyClick(focusWindow, Qt::Key_Backspace);
+        } else {
+            QTest::keyClick(focusWindow, c);
+        }
+    }
+    EXPECT_EQ(combo8()->currentText(), "D31N");
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return);
+    EXPECT_EQ(cell(3, ColTxTone), "D031N");
+    EXPECT_FALSE(combo8()->isVisible());
+    EXPECT_EQ(focused(), grid);
+    EXPECT_FALSE(grid->frequencyEditor()->isVisible());  // Enter was not passed on
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Grid1: its shape, arming by click and Enter, where an editor opens, the
 // list editors Combo5[5..8], language switches and the model operations.
 #include <QAbstractItemView>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -153,6 +154,24 @@ TEST_F(GridViewTest, ChoosingHighPowerWritesCellAndTableAndEnglishShowsHight) {
     clickCell(3, ColPower);
     EXPECT_EQ(grid->listEditor(ColPower)->itemText(0), "Low");
     EXPECT_EQ(grid->listEditor(ColPower)->currentText(), "Hight");
+}
+
+// Through the window system's routing, where the release after the opening
+// press and the keys go to the open list as they do for a user.
+TEST_F(GridViewTest, AListChoiceRoutedByTheWindowSystem) {
+    putChannel(3, "438.50000");
+    QComboBox* scan = grid->listEditor(ColScan);
+    QTest::mouseClick(host.windowHandle(), Qt::LeftButton, {},
+                      grid->viewport()->mapTo(&host, cellCentre(3, ColScan)));
+    ASSERT_EQ(visibleEditor(), scan);
+    ASSERT_TRUE(scan->view()->isVisible());
+    EXPECT_EQ(cell(3, ColScan), "有");  // the release chose nothing
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Up);
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return);
+    EXPECT_EQ(cell(3, ColScan), "无");
+    EXPECT_EQ(context.codeplug.channels.choices().at(3, ColScan), 0);
+    EXPECT_EQ(visibleEditor(), nullptr);
+    EXPECT_EQ(focused(), grid);
 }
 
 TEST_F(GridViewTest, ALanguageSwitchRewritesOffTextsAndListCellsNotCodes) {

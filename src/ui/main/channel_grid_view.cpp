@@ -146,8 +146,11 @@ void ChannelGridView::SetGrid1Text() {
     refreshAll();
 }
 
-// A left press selects the one cell under the pointer and counts as a whole
-// click at once, so no range can be dragged; a right press only focuses.
+// A left press selects the one cell under the pointer and arms the grid; no
+// range can be dragged, the pointer moving on changes nothing. The click
+// acts when the button comes up, so the editor's list opens after the release
+// instead of taking that release as the choice of an item. A right press
+// only focuses.
 void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return;
@@ -155,7 +158,6 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     if (!index.isValid()) return;
     setCurrentCell(index.row(), index.column());
     GridClickArmed = true;
-    clickCurrentCell();
 }
 
 // The second press of a double click is a press like the first.
@@ -165,7 +167,9 @@ void ChannelGridView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ChannelGridView::mouseMoveEvent(QMouseEvent*) {}
 
-void ChannelGridView::mouseReleaseEvent(QMouseEvent*) {}
+void ChannelGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) clickCurrentCell();
+}
 
 void ChannelGridView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
