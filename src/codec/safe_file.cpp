@@ -165,6 +165,7 @@ Status writeBytes(const std::string& path, const std::uint8_t* data, std::size_t
 }  // namespace
 
 ErrorText cannotSaveError(const std::string& path, int error) {
+    if (path.empty()) return cannotSave(path, {"文件名是空的", "the file name is empty"});
     return cannotSave(path, systemReason(error));
 }
 

@@ -117,7 +117,7 @@ TEST_F(SafeFileTest, NamesThatCannotBeFilesAreRefusedBeforeWriting) {
         const char* reason;
     };
     const Case cases[] = {
-        {"", "No such file or directory"},
+        {"", "the file name is empty"},
         {at("folder"), "Is a directory"},
         {at("missing/x.DAT"), "No such file or directory"},
         {at("plain/x.DAT"), "Not a directory"},

@@ -19,6 +19,8 @@ namespace {
 constexpr int kPauseBeforeVerifyMs = 300;
 
 const Bilingual kInterrupted{"已中断", "Interrupted"};
+const Bilingual kVerifyStopped{"写频已完成，但校验用的回读没有完成：",
+                               "The write went through, but the read-back for --verify did not:"};
 
 }  // namespace
 
@@ -52,6 +54,7 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
 
     int exitCode = ExitTimeout;
     bool stopped = false;
+    bool verifying = false;
     const auto leaveLoop = [&app] {
         // The engine may still be inside its handler; leave once it is out.
         QTimer::singleShot(0, &app, [&app] { app.exit(); });
@@ -60,6 +63,7 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
         using link::LinkOutcome;
         link::LinkEngine& engine = link.engine();
         if (outcome == LinkOutcome::WriteSucceeded && request.verify && written) {
+            verifying = true;
             written->image = engine.WriteImage();
             written->addresses = engine.acknowledgedAddresses();
             QTimer::singleShot(kPauseBeforeVerifyMs, &app, [&] {
@@ -75,6 +79,9 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
             if (outcome == LinkOutcome::Cancelled)
                 err << "pl63: " << kInterrupted.in(request.language) << "\n";
             const bool write = engine.LinkMode() == "W";
+            if (verifying) {
+                err << "pl63: " << kVerifyStopped.in(request.language) << "\n";
+            }
             err << "pl63: "
                 << link::stoppedTransferText(write, engine.blocksDone(), engine.blocksTotal())
                        .in(request.language)
