@@ -158,7 +158,12 @@ void OptionalFunctionsWindow::buildControls() {
     addRow(others, pttCaption, pttId_);
     addRow(others, duplicateCaption, duplicate_);
     others->setColumnStretch(0, 1);
-    others->setContentsMargins(scanGrid->contentsMargins());
+    // The rows below the group line up with the rows inside it.
+    scan->ensurePolished();
+    const QMargins frame = scan->contentsMargins();
+    const QMargins inner = scanGrid->contentsMargins();
+    others->setContentsMargins(frame.left() + inner.left(), inner.top(),
+                               frame.right() + inner.right(), 0);
 
     constexpr int kControlWidth = 140;
     for (QComboBox* list :
