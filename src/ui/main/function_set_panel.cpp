@@ -108,6 +108,8 @@ QComboBox* FunctionSetPanel::addList(const char* name, StoredPosition stored) {
     combo->setObjectName(QString::fromLatin1(name));
     // English entries are longer than the Chinese ones the window starts with.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The lists of one column line up at the width of the widest.
+    combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     lists_.emplace_back(combo, stored);
     connect(combo, &QComboBox::currentIndexChanged, this, [this, stored](int position) {
         if (!showing_) context_.codeplug.functions.*stored = static_cast<std::int16_t>(position);
