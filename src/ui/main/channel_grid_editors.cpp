@@ -12,7 +12,7 @@
 #include "codec/grid_texts.h"
 #include "codec/tone_code.h"
 #include "codec/tone_entry.h"
-#include "i18n/caption_tables.h"
+#include "i18n/captions.h"
 #include "i18n/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_grid_view.h"
@@ -34,6 +34,20 @@ void shutOutUnfilteredText(QWidget* editor) {
 bool isEnterKey(const QEvent& event) {
     const int key = static_cast<const QKeyEvent&>(event).key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool movesInList(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // The editor itself, its edit field, or the list a list box opens.
@@ -263,7 +277,7 @@ bool ChannelGridView::filterEditorKey(QObject* watched, QKeyEvent* event) {
                 }
                 return true;
             case TypedKey::NotTyping:
-                if (inToneList) toneTyped_ = false;  // moving in the list: Enter picks again
+                if (inToneList && movesInList(*event)) toneTyped_ = false;  // Enter picks again
                 return false;
         }
         return false;
