@@ -55,6 +55,7 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
     int exitCode = ExitTimeout;
     bool stopped = false;
     bool verifying = false;
+    bool pausedForVerify = false;
     const auto leaveLoop = [&app] {
         // The engine may still be inside its handler; leave once it is out.
         QTimer::singleShot(0, &app, [&app] { app.exit(); });
@@ -64,9 +65,11 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
         link::LinkEngine& engine = link.engine();
         if (outcome == LinkOutcome::WriteSucceeded && request.verify && written) {
             verifying = true;
+            pausedForVerify = true;
             written->image = engine.WriteImage();
             written->addresses = engine.acknowledgedAddresses();
             QTimer::singleShot(kPauseBeforeVerifyMs, &app, [&] {
+                pausedForVerify = false;
                 if (!stopped && engine.startRead()) return;
                 exitCode = stopped ? StopSignals::exitCode() : ExitTimeout;
                 app.exit();
@@ -103,7 +106,9 @@ int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream
             }
             stopped = true;
             if (link.engine().cancel()) return;
-            // Between the write and its read-back nothing runs.
+            // Between the write and its read-back nothing runs. A transfer that
+            // has just ended keeps its result: a finished read is still saved.
+            if (!pausedForVerify) return;
             exitCode = StopSignals::exitCode();
             app.exit();
         });
