@@ -155,9 +155,9 @@ void ChannelGridView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return;
     const QModelIndex index = indexAt(event->position().toPoint());
+    GridClickArmed = index.isValid();
     if (!index.isValid()) return;
     setCurrentCell(index.row(), index.column());
-    GridClickArmed = true;
 }
 
 // The second press of a double click is a press like the first.
