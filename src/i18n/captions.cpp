@@ -57,7 +57,8 @@ bool setHeaderCell(QObject* target, int column, const QString& text) {
         return true;
     }
     auto* view = qobject_cast<QAbstractItemView*>(target);
-    if (!view || !view->model() || column < 0 || column >= view->model()->columnCount()) return false;
+    if (!view || !view->model() || column < 0 || column >= view->model()->columnCount())
+        return false;
     return view->model()->setHeaderData(column, Qt::Horizontal, text);
 }
 
@@ -70,6 +71,19 @@ bool setToolTip(QObject* target, int number, const QString& text) {
     return true;
 }
 
+// The window a control belongs to. The option windows are children of the
+// main window (it owns them) yet windows of their own, and several of them
+// reuse the main window's control names (Combo1, Label2, Text2), so a search
+// from the main window must not reach into them. Menus are popups: their
+// actions belong to the window that holds the menu bar.
+QWidget* owningWindow(QObject* object) {
+    for (QObject* at = object; at; at = at->parent()) {
+        auto* widget = qobject_cast<QWidget*>(at);
+        if (widget && widget->isWindow() && widget->windowType() != Qt::Popup) return widget;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 QObject* findCaptionTarget(QWidget* window, const CaptionRow& row) {
@@ -78,6 +92,7 @@ QObject* findCaptionTarget(QWidget* window, const CaptionRow& row) {
     if (row.target == CaptionTarget::WindowTitle || window->objectName() == name) return window;
     const auto candidates = window->findChildren<QObject*>(name);
     for (QObject* candidate : candidates) {
+        if (owningWindow(candidate) != window) continue;
         if (row.element < 0) return candidate;
         const QVariant element = candidate->property(kControlIndexProperty);
         if (element.isValid() && element.toInt() == row.element) return candidate;
@@ -89,22 +104,29 @@ QStringList applyCaptionTable(QWidget* window, const CaptionTable& table, int la
     QStringList failures;
     if (!flagHasCaptions(languageFlag)) return failures;
     for (const CaptionRow& row : table) {
-        const QString text =
-            QString::fromStdString(languageFlag == kFlagEnglish ? row.en : row.zh);
+        const QString text = QString::fromStdString(languageFlag == kFlagEnglish ? row.en : row.zh);
         QObject* target = findCaptionTarget(window, row);
         bool done = false;
         if (target) {
             switch (row.target) {
-            case CaptionTarget::WindowTitle:
-                if (auto* widget = qobject_cast<QWidget*>(target)) {
-                    widget->setWindowTitle(text);
-                    done = true;
-                }
-                break;
-            case CaptionTarget::Text: done = setText(target, text); break;
-            case CaptionTarget::ListEntry: done = setListEntry(target, row.index, text); break;
-            case CaptionTarget::HeaderCell: done = setHeaderCell(target, row.index, text); break;
-            case CaptionTarget::ToolTip: done = setToolTip(target, row.index, text); break;
+                case CaptionTarget::WindowTitle:
+                    if (auto* widget = qobject_cast<QWidget*>(target)) {
+                        widget->setWindowTitle(text);
+                        done = true;
+                    }
+                    break;
+                case CaptionTarget::Text:
+                    done = setText(target, text);
+                    break;
+                case CaptionTarget::ListEntry:
+                    done = setListEntry(target, row.index, text);
+                    break;
+                case CaptionTarget::HeaderCell:
+                    done = setHeaderCell(target, row.index, text);
+                    break;
+                case CaptionTarget::ToolTip:
+                    done = setToolTip(target, row.index, text);
+                    break;
             }
         }
         if (!done) failures << describe(row);

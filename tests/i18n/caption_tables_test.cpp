@@ -209,5 +209,37 @@ TEST(CaptionTablesTest, Form1TableWritesEveryKindOfTarget) {
     EXPECT_EQ(form.quit->text(), "退出(&Q)");
 }
 
+TEST(CaptionTablesTest, AWindowsRowsNeverReachIntoTheWindowsItOwns) {
+    // The option windows are owned by the main window and reuse its control
+    // names; the main window's row must find its own control even when an
+    // owned window's control of the same name comes first.
+    QMainWindow main;
+    main.setObjectName("Form1");
+    auto* keys = new QWidget(&main, Qt::Window);
+    keys->setObjectName("Form6");
+    auto* keysCombo = new QComboBox(keys);
+    keysCombo->setObjectName("Combo1");
+    keysCombo->addItems({"a", "b"});
+    auto* central = new QWidget(&main);
+    main.setCentralWidget(central);
+    auto* bandCombo = new QComboBox(central);
+    bandCombo->setObjectName("Combo1");
+    bandCombo->addItems({"x", "y"});
+
+    const CaptionRow row{CaptionTarget::ListEntry, "Combo1", 1, "乙", "B"};
+    EXPECT_EQ(findCaptionTarget(&main, row), bandCombo);
+    EXPECT_EQ(findCaptionTarget(keys, row), keysCombo);
+    EXPECT_TRUE(applyCaptionTable(keys, {row}, 1).isEmpty());
+    EXPECT_EQ(keysCombo->itemText(1), "B");
+    EXPECT_EQ(bandCombo->itemText(1), "y");
+
+    // A menu's actions belong to the window whose menu bar holds the menu.
+    QMenu* file = main.menuBar()->addMenu("file");
+    QAction* quit = file->addAction("quit");
+    quit->setObjectName("mnuQuit");
+    EXPECT_EQ(findCaptionTarget(&main, CaptionRow{CaptionTarget::Text, "mnuQuit", 0, "退出", "Quit"}),
+              quit);
+}
+
 }  // namespace
 }  // namespace pl63::i18n
