@@ -193,9 +193,11 @@ TEST_F(RadioE2e, SilentRadioEndsWithTheCommunicationErrorAfterTheTimeOut) {
     auto result = pl63({"read", "--port", radio.device(), "-o", path("read.dat").string()});
     EXPECT_EQ(result.exitCode, 3) << result.err;
     EXPECT_NE(result.err.find(kTimeoutMessage), std::string::npos) << result.err;
-    // Six ticks of a 500 ms timer after the opening frame; a little start-up on top.
+    // Six ticks of a 500 ms timer after the opening frame, plus what starting and
+    // ending the program takes on its own (several times more in a sanitizer build).
+    const double startAndExit = pl63({"--help"}).seconds;
     EXPECT_GE(result.seconds, 2.5);
-    EXPECT_LE(result.seconds, 3.5);
+    EXPECT_LE(result.seconds, 3.5 + startAndExit);
     EXPECT_FALSE(fs::exists(path("read.dat")));
 }
 
