@@ -9,7 +9,7 @@
 namespace pl63::ui {
 
 GuiLink::GuiLink(MainWindow& window)
-    : link::SerialLink(window.context().state.language(), &window), window_(window) {}
+    : link::SerialLink(window.context().state.language()), window_(window) {}
 
 void GuiLink::setStatusText(const std::string& text) {
     window_.statusLabel()->setText(QString::fromStdString(text));
