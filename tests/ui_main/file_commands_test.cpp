@@ -64,6 +64,23 @@ TEST_F(FileCommandsTest, SaveThenOpenBringsBackChannelsFunctionsAndBandCaptionNa
               MemoryImage(std::vector<std::uint8_t>(saved.begin() + 5, saved.end())).hex());
 }
 
+TEST_F(FileCommandsTest, SaveTakesTheFrequencyStillBeingTyped) {
+    ChannelGridView* grid = window->grid();
+    grid->setFocus();
+    const QRect cell = grid->visualRect(grid->model()->index(5, ColRxFrequency));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_TRUE(grid->frequencyEditor()->isVisible());
+    QTest::keyClicks(grid->frequencyEditor(), "435.5");
+    fileNames = {path("typed.DAT")};
+    window->toolButton("save")->trigger();
+    const Result<MemoryImage> saved = readDatFile((folder / "typed.DAT").string());
+    ASSERT_TRUE(saved.ok());
+    Codeplug check;
+    DecodeImage(saved.value(), check, Language::Chinese);
+    EXPECT_EQ(check.channels.text(6, ColRxFrequency), "435.50000");
+    EXPECT_EQ(rxShown(6), QStringLiteral("435.50000"));
+}
+
 TEST_F(FileCommandsTest, AFileWithoutTheSignatureIsRefusedAndNothingChanges) {
     putChannel(1, "430.00000");
     const std::string image(848, '\xff');
