@@ -67,5 +67,16 @@ TEST_F(BandSelectionTest, BackToTheConfirmedBandDoesNotAskAndLimitsComeFromTheTe
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 720);
 }
 
+TEST_F(BandSelectionTest, OpeningTheDropDownMakesTheShownBandTheOneAChangeIsMeasuredFrom) {
+    answers = {i18n::IdCancel, i18n::IdCancel};
+    press(Qt::Key_Down);  // cancelled: band 1 shown, band 0 still confirmed
+    bands->showPopup();
+    EXPECT_EQ(codeplug().PreviousBandIndex, 1);
+    bands->hidePopup();
+    bands->setCurrentIndex(0);  // now a change away from band 1: asked
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(codeplug().channels.inUse(1));
+}
+
 }  // namespace
 }  // namespace pl63::ui::test

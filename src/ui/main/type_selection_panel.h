@@ -21,14 +21,13 @@ class BandComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
-signals:
-    void popupOpening();
-
-public:
     void showPopup() override {
         emit popupOpening();
         QComboBox::showPopup();
     }
+
+signals:
+    void popupOpening();
 };
 
 class TypeSelectionPanel : public QGroupBox {
