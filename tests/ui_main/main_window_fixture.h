@@ -102,6 +102,7 @@ protected:
 
     // Starts Form1 as the program does, with `hint` as the one-shot hint.
     MainWindow& start(std::optional<std::int16_t> hint = std::nullopt) {
+        window.reset();  // a second start: the old window still uses the old context
         context = std::make_unique<AppContext>();
         auto ownClock = std::make_unique<FakeClock>();
         clock = ownClock.get();
