@@ -48,7 +48,8 @@ for target in "${targets[@]}"; do
 done
 wait
 
-failed=0
+passed_count=0
+failed_count=0
 printf '%-16s %12s %10s %8s  %s\n' target executions "per s" corpus result
 for target in "${targets[@]}"; do
     name=${target%%:*}
@@ -58,8 +59,10 @@ for target in "${targets[@]}"; do
     corpus=$(find "$work/corpus/$name" -type f | wc -l)
     result=$(cat "$work/$name.result")
     printf '%-16s %12s %10s %8s  %s\n' "$name" "${runs:-?}" "${rate:-?}" "$corpus" "$result"
-    if [ "$result" != ok ]; then
-        failed=1
+    if [ "$result" = ok ]; then
+        passed_count=$((passed_count + 1))
+    else
+        failed_count=$((failed_count + 1))
         echo "---- $name: last lines of $log" >&2
         tail -n 40 "$log" >&2
         for artifact in "$work/artifacts/$name-"*; do
@@ -69,4 +72,5 @@ for target in "${targets[@]}"; do
         done
     fi
 done
-exit "$failed"
+echo "fuzz: $passed_count passed, $failed_count failed"
+[ "$failed_count" -eq 0 ]
