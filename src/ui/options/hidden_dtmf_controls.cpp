@@ -70,12 +70,12 @@ int valueAt(int setting, int position) {
 }  // namespace
 
 HiddenDtmfControls::HiddenDtmfControls(QWidget* window) {
-    const auto specs = hiddenLists();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    const auto lists = hiddenLists();
+    for (std::size_t i = 0; i < lists.size(); ++i) {
         auto* list = new QComboBox(window);
-        list->setObjectName(QString::fromLatin1(specs[i].name));
-        list->setAccessibleName(QString::fromUtf8(specs[i].caption));
-        list->addItems(specs[i].entries);
+        list->setObjectName(QString::fromLatin1(lists[i].name));
+        list->setAccessibleName(QString::fromUtf8(lists[i].caption));
+        list->addItems(lists[i].entries);
         list->hide();
         lists_[i] = list;
     }
