@@ -1,5 +1,6 @@
 // The option windows: Debug (Form2), Test frequency (Form4), Optional
 // functions (Form5), Key settings (Form6), Embedded information (Form7).
+#include "codec/side_key_texts.h"
 #include "i18n/caption_rows.h"
 
 namespace pl63::i18n::tables {
@@ -70,23 +71,10 @@ CaptionTable form6() {
         text("Command2", "取消", "Cancel"),
     };
     // PF1 and PF2 offer the same twelve functions.
-    static const char* const kKeyFunctions[12][2] = {
-        {"自动拨号", "Automatic dial-up"},
-        {"OFF", "OFF"},
-        {"按键锁定", "Keys lock"},
-        {"按键锁定及备份", "Key lock & backup"},
-        {"监听", "Surveillance"},
-        {"监听瞬时", "Surveillance instant"},
-        {"扫描", "Scan"},
-        {"扫描+暂时删除", "Scan & Delete temporary"},
-        {"照明灯开关", "Floodlight switch"},
-        {"取消静噪", "Cancel static noise"},
-        {"瞬时取消静噪", "Instant cancel static noise"},
-        {"暂时删除", "Delete temporary"},
-    };
     for (const char* list : {"Combo1", "Combo2"}) {
-        for (int i = 0; i < 12; ++i) {
-            t.push_back(entry(list, i, kKeyFunctions[i][0], kKeyFunctions[i][1]));
+        for (int i = 0; i < int(kSideKeyFunctions.size()); ++i) {
+            t.push_back(entry(list, i, std::string(kSideKeyFunctions[i].zh),
+                              std::string(kSideKeyFunctions[i].en)));
         }
     }
     return t;

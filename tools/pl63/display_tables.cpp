@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "codec/band.h"
+#include "codec/side_key_texts.h"
 
 namespace pl63::cli {
 namespace {
@@ -52,20 +53,13 @@ std::vector<DisplayText> bandItems() {
 
 const std::vector<DisplayText> kOffOn{{"禁止", "Off"}, {"使能", "On"}};
 
-const std::vector<DisplayText> kSideKeyFunctions{
-    {"自动拨号", "Automatic dial-up"},
-    {"OFF", "OFF"},
-    {"按键锁定", "Keys lock"},
-    {"按键锁定及备份", "Key lock & backup"},
-    {"监听", "Surveillance"},
-    {"监听瞬时", "Surveillance instant"},
-    {"扫描", "Scan"},
-    {"扫描+暂时删除", "Scan & Delete temporary"},
-    {"照明灯开关", "Floodlight switch"},
-    {"取消静噪", "Cancel static noise"},
-    {"瞬时取消静噪", "Instant cancel static noise"},
-    {"暂时删除", "Delete temporary"},
-};
+std::vector<DisplayText> sideKeyFunctions() {
+    std::vector<DisplayText> items;
+    for (const Bilingual& function : kSideKeyFunctions) {
+        items.push_back({std::string(function.zh), std::string(function.en)});
+    }
+    return items;
+}
 
 DisplayTables build() {
     DisplayTables t;
@@ -99,8 +93,8 @@ DisplayTables build() {
     t.receivedBannedVox = {"接收时禁止VOX", "Received banned VOX"};
 
     t.keysTitle = {"键设定", "Keys Set"};
-    t.pf1 = {same("PF1"), kSideKeyFunctions};
-    t.pf2 = {same("PF2"), kSideKeyFunctions};
+    t.pf1 = {same("PF1"), sideKeyFunctions()};
+    t.pf2 = {same("PF2"), sideKeyFunctions()};
 
     t.optionalTitle = {"可选功能", "Optional Function"};
     t.priority = {{"优先", "Priority"}, {{"无", "No"}, {"固定", "Fixed"}, {"选定", "Selected"}}};
