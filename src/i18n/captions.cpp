@@ -5,10 +5,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QToolBar>
+#include <vector>
 
 #include "i18n/language_flag.h"
 
@@ -84,28 +86,54 @@ QWidget* owningWindow(QObject* object) {
     return nullptr;
 }
 
+// A window's own controls by objectName, each name's controls in the order
+// findChildren gives them. A table looks up dozens of names; one walk over
+// the window's children serves them all.
+class WindowControls {
+public:
+    explicit WindowControls(QWidget* window) : window_(window) {
+        if (!window) return;
+        for (QObject* child : window->findChildren<QObject*>()) {
+            if (!child->objectName().isEmpty() && owningWindow(child) == window) {
+                byName_[child->objectName()].push_back(child);
+            }
+        }
+    }
+
+    QObject* find(const CaptionRow& row) const {
+        if (!window_) return nullptr;
+        const QString name = QString::fromStdString(row.objectName);
+        if (row.target == CaptionTarget::WindowTitle || window_->objectName() == name) {
+            return window_;
+        }
+        const auto named = byName_.constFind(name);
+        if (named == byName_.cend()) return nullptr;
+        for (QObject* candidate : *named) {
+            if (row.element < 0) return candidate;
+            const QVariant element = candidate->property(kControlIndexProperty);
+            if (element.isValid() && element.toInt() == row.element) return candidate;
+        }
+        return nullptr;
+    }
+
+private:
+    QWidget* window_;
+    QHash<QString, std::vector<QObject*>> byName_;
+};
+
 }  // namespace
 
 QObject* findCaptionTarget(QWidget* window, const CaptionRow& row) {
-    if (!window) return nullptr;
-    const QString name = QString::fromStdString(row.objectName);
-    if (row.target == CaptionTarget::WindowTitle || window->objectName() == name) return window;
-    const auto candidates = window->findChildren<QObject*>(name);
-    for (QObject* candidate : candidates) {
-        if (owningWindow(candidate) != window) continue;
-        if (row.element < 0) return candidate;
-        const QVariant element = candidate->property(kControlIndexProperty);
-        if (element.isValid() && element.toInt() == row.element) return candidate;
-    }
-    return nullptr;
+    return WindowControls(window).find(row);
 }
 
 QStringList applyCaptionTable(QWidget* window, const CaptionTable& table, int languageFlag) {
     QStringList failures;
     if (!flagHasCaptions(languageFlag)) return failures;
+    const WindowControls controls(window);
     for (const CaptionRow& row : table) {
         const QString text = QString::fromStdString(languageFlag == kFlagEnglish ? row.en : row.zh);
-        QObject* target = findCaptionTarget(window, row);
+        QObject* target = controls.find(row);
         bool done = false;
         if (target) {
             switch (row.target) {

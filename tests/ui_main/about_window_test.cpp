@@ -37,6 +37,8 @@ TEST(AboutWindowTest, ShowsPictureAndDesignTexts) {
 
     auto* picture = about.findChild<QLabel*>("picIcon");
     ASSERT_NE(picture, nullptr);
+    // Drawn when the window is first shown.
+    about.show();
     const QImage image = picture->pixmap().toImage();
     ASSERT_FALSE(image.isNull());
     // Something is drawn: the middle of the body is opaque, a corner is not.

@@ -60,19 +60,34 @@ QString portStateText(PortState state, Language language) {
     return QString::fromStdString(texts[static_cast<int>(state)].str(language));
 }
 
+std::vector<std::string> systemSerialPorts() {
+    std::vector<std::string> system;
+#ifndef Q_OS_WIN
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        system.push_back(info.systemLocation().toStdString());
+    }
+#endif
+    return system;
+}
+
+std::shared_future<std::vector<std::string>> listSystemSerialPortsInBackground() {
+    return std::async(std::launch::async, systemSerialPorts).share();
+}
+
 std::array<QString, settings::kPortCount> portDevices() {
+    return portDevices(systemSerialPorts());
+}
+
+std::array<QString, settings::kPortCount> portDevices(const std::vector<std::string>& systemPorts) {
     std::array<QString, settings::kPortCount> devices;
 #ifdef Q_OS_WIN
+    Q_UNUSED(systemPorts);
     for (int i = 0; i < settings::kPortCount; ++i) {
         devices[i] = QStringLiteral("COM%1").arg(settings::kFirstPort + i);
     }
 #else
-    std::vector<std::string> system;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        system.push_back(info.systemLocation().toStdString());
-    }
     const auto map =
-        settings::assignPortNumbers(settings::loadPortMap(settings::settingsFolder()), system);
+        settings::assignPortNumbers(settings::loadPortMap(settings::settingsFolder()), systemPorts);
     for (const auto& [number, device] : map) {
         devices[number - settings::kFirstPort] = QString::fromStdString(device);
     }
@@ -107,19 +122,34 @@ PortState openSerialPort(QSerialPort& port, const QString& device) {
 }
 
 PortProbe probePorts(QSerialPort& port, int savedPort) {
+    return probePorts(port, savedPort, portDevices());
+}
+
+PortProbe probePorts(QSerialPort& port, int savedPort,
+                     const std::array<QString, settings::kPortCount>& devices) {
     PortProbe probe;
-    probe.devices = portDevices();
+    probe.devices = devices;
     std::array<bool, settings::kPortCount> available{};
+    // Each pass closes the port the one before opened; the last port that
+    // opened stays open until the choice is known.
+    int lastOpened = 0;
     for (int number = settings::kFirstPort; number <= settings::kLastPort; ++number) {
         const int i = number - settings::kFirstPort;
         probe.states[i] = openSerialPort(port, probe.devices[i]);
         available[i] = probe.states[i] == PortState::Open;
-        port.close();
+        if (available[i]) lastOpened = number;
     }
     const int chosen = settings::choosePortToOpen(savedPort, available);
-    if (chosen != 0 &&
-        openSerialPort(port, probe.devices[chosen - settings::kFirstPort]) == PortState::Open) {
+    if (chosen != 0 && chosen == lastOpened && port.isOpen()) {
+        // Already open from the probe: opening it again would only cost time
+        // (the lock file, the line settings) and give the same state.
         probe.opened = chosen;
+    } else {
+        port.close();
+        if (chosen != 0 &&
+            openSerialPort(port, probe.devices[chosen - settings::kFirstPort]) == PortState::Open) {
+            probe.opened = chosen;
+        }
     }
     return probe;
 }

@@ -6,6 +6,9 @@
 #include <QSerialPort>
 #include <QString>
 #include <array>
+#include <future>
+#include <string>
+#include <vector>
 
 #include "codec/bilingual.h"
 #include "settings/port_map.h"
@@ -24,9 +27,20 @@ enum class PortState {
 // to add the user to the dialout group.
 QString portStateText(PortState state, Language language);
 
+// The machine's own serial devices, as system paths in the system's order
+// (none on Windows, where number n is simply COMn).
+std::vector<std::string> systemSerialPorts();
+
+// Listing them reads sysfs and udev for every terminal the kernel knows and
+// takes a good part of the window program's start-up; the program starts it
+// on a worker thread at once and builds its windows meanwhile.
+std::shared_future<std::vector<std::string>> listSystemSerialPortsInBackground();
+
 // The devices for port numbers 1..20 ([number - 1]); empty where nothing
-// stands behind a number.
+// stands behind a number. The `ports` file comes first, then `systemPorts`
+// (by default the machine's, listed now).
 std::array<QString, settings::kPortCount> portDevices();
+std::array<QString, settings::kPortCount> portDevices(const std::vector<std::string>& systemPorts);
 QString portDevice(int number);
 
 // 9600 baud 8-N-1, no flow control, raw; opens `device` on `port` (closing
@@ -43,5 +57,7 @@ struct PortProbe {
 // Tries to open each of the ports 1..20 and records why a port failed; then
 // opens SavedPort if it opened during the probe, else the first port that did.
 PortProbe probePorts(QSerialPort& port, int savedPort);
+PortProbe probePorts(QSerialPort& port, int savedPort,
+                     const std::array<QString, settings::kPortCount>& devices);
 
 }  // namespace pl63::link

@@ -16,6 +16,10 @@ namespace {
 constexpr int kWidthTwips = 5730;
 constexpr int kHeightTwips = 3200;
 
+int pictureHeight() {
+    return twipsToPixels(1440);  // an inch
+}
+
 // The design texts are the Chinese column of the window's caption table;
 // ApplyCaptions rewrites them in the language in force.
 QString designText(const char* name) {
@@ -37,10 +41,10 @@ AboutWindow::AboutWindow(AppContext&, QWidget* owner) : QWidget(owner, Qt::Windo
     setObjectName("frmAbout");
     setWindowTitle("Help");
 
-    auto* picture = new QLabel(this);
-    picture->setObjectName("picIcon");
-    picture->setPixmap(radioPicture(twipsToPixels(1440)));
-    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    picture_ = new QLabel(this);
+    picture_->setObjectName("picIcon");
+    picture_->setFixedSize(radioPictureSize(pictureHeight()));
+    picture_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     QLabel* title = label("lblTitle", this);
     QFont titleFont = title->font();
@@ -73,11 +77,17 @@ AboutWindow::AboutWindow(AppContext&, QWidget* owner) : QWidget(owner, Qt::Windo
     texts->addLayout(okRow);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(picture);
+    layout->addWidget(picture_);
     layout->addSpacing(12);
     layout->addLayout(texts, 1);
 
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
+}
+
+// Created at start-up, seldom opened: the picture is drawn on the first show.
+void AboutWindow::showEvent(QShowEvent* event) {
+    if (picture_->pixmap().isNull()) picture_->setPixmap(radioPicture(pictureHeight()));
+    QWidget::showEvent(event);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // frmAbout: the program's picture, title, version, issue and description
 // lines. A single instance owned by the main window; OK and the close box
 // only hide it.
+#include <QLabel>
 #include <QWidget>
 
 namespace pl63::ui {
@@ -16,6 +17,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The picture is drawn the first time the window is shown.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* picture_ = nullptr;  // picIcon
 };
 
 }  // namespace pl63::ui

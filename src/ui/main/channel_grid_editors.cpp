@@ -88,9 +88,14 @@ void ChannelGridView::buildEditors() {
     combo8_->setCompleter(nullptr);
     combo8_->setInsertPolicy(QComboBox::NoInsert);
     combo8_->setMaxVisibleItems(12);
+    // One insertion of all 261 tones: item by item, each would update the
+    // list and its signals again.
+    QStringList tones;
+    tones.reserve(kToneListSize);
     for (int position = 0; position < kToneListSize; ++position) {
-        combo8_->addItem(QString::fromStdString(toneListText(position, Language::Chinese)));
+        tones.append(QString::fromStdString(toneListText(position, Language::Chinese)));
     }
+    combo8_->addItems(tones);
     shutOutUnfilteredText(combo8_);
     shutOutUnfilteredText(combo8_->lineEdit());
     combo8_->installEventFilter(this);
@@ -106,7 +111,6 @@ void ChannelGridView::buildEditors() {
         combo->addItem(QString());
         combo->addItem(QString());
         combo->installEventFilter(this);
-        combo->view()->installEventFilter(this);
         connect(combo, &QComboBox::activated, this,
                 [this, column](int index) { onListChosen(column, index); });
         combo->hide();
@@ -179,6 +183,10 @@ void ChannelGridView::openEditor(int row, int col) {
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // Keys typed while the list is open reach the list. A list box builds
+        // its list on first use; watching it from the start would build all
+        // five at start-up. (Installing the filter again changes nothing.)
+        combo->view()->installEventFilter(this);
         combo->showPopup();
         // The open list took the focus, which loses the edit field its
         // selection; the cell's text is selected so typing replaces it.

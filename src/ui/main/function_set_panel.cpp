@@ -106,8 +106,8 @@ FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
 QComboBox* FunctionSetPanel::addList(const char* name, StoredPosition stored) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(name));
-    // English entries are longer than the Chinese ones the window starts with.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A list takes the width of the entries it has when the window is first
+    // shown; followEntryWidths() makes it follow later changes.
     // The lists of one column line up at the width of the widest.
     combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     lists_.emplace_back(combo, stored);
@@ -130,6 +130,15 @@ void FunctionSetPanel::fillTimeOutList() {
     }
     showing_ = false;
     showFunctions();
+}
+
+// English entries are longer than the Chinese ones. Following the entries
+// builds each list's pop-up at once, which start-up need not pay for: it is
+// switched on only when the language first changes.
+void FunctionSetPanel::followEntryWidths() {
+    for (const auto& [combo, stored] : lists_) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
 }
 
 void FunctionSetPanel::showFunctions() {

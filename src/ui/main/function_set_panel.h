@@ -42,6 +42,9 @@ public:
     void fillTimeOutList();
     // Selects the stored values (start values, DecodeImage, Open).
     void showFunctions();
+    // Before the texts change language: from now on each list takes the
+    // width of its new entries.
+    void followEntryWidths();
 
     QComboBox* list(const char* objectName) const;
 

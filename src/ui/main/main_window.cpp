@@ -27,6 +27,10 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
     context_.mainWindow = this;
     context_.windows.setOwner(this);
 
+    // The port window needs the machine's serial devices at start-up step 3;
+    // listing them is slow, so it runs while the windows are being built.
+    systemPorts_ = link::listSystemSerialPortsInBackground();
+
     link_ = std::make_unique<GuiLink>(*this);
     files_ = std::make_unique<FileCommands>(*this);
     context_.portIsOpen = [this] { return link_->portIsOpen(); };
@@ -184,6 +188,7 @@ void MainWindow::switchLanguage(std::int16_t flag) {
     if (context_.state.LanguageFlag != other) return;
     context_.state.LanguageFlag = flag;
     link_->engine().setLanguage(context_.state.language());
+    frame2_->followEntryWidths();
     ApplyCaptions();
     grid_->SetGrid1Text();
     // Take the size of the new texts at once, not on the next layout pass.

@@ -12,9 +12,12 @@
 #include <QToolBar>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "ui/main/file_commands.h"
 
@@ -120,6 +123,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> toolButtons_;
 
+    std::shared_future<std::vector<std::string>> systemPorts_;
     std::unique_ptr<GuiLink> link_;
     std::unique_ptr<FileCommands> files_;
 };

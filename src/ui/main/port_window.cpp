@@ -20,7 +20,8 @@ int indexOf(int number) {
 
 }  // namespace
 
-PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner)
+PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner,
+                       const std::vector<std::string>& systemPorts)
     : QWidget(owner, Qt::Window), context_(context), port_(port) {
     setObjectName("FormCOM");
     setWindowTitle("Com");
@@ -46,7 +47,7 @@ PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner)
     layout->addStretch();
     layout->addWidget(status_);
 
-    probe_ = link::probePorts(port_, context_.state.SavedPort);
+    probe_ = link::probePorts(port_, context_.state.SavedPort, link::portDevices(systemPorts));
     for (int i = 0; i < settings::kPortCount; ++i) {
         options_[static_cast<std::size_t>(i)]->setEnabled(probe_.states[i] ==
                                                           link::PortState::Open);

@@ -8,6 +8,8 @@
 #include <QSerialPort>
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "link/qt/serial_ports.h"
 #include "settings/port_map.h"
@@ -22,7 +24,10 @@ class PortWindow : public QWidget {
 public:
     // Probes the ports on `port` and leaves SavedPort (or, failing that, the
     // first port that opened) open on it. Hidden until shown by the caller.
-    PortWindow(AppContext& context, QSerialPort& port, QWidget* owner);
+    // `systemPorts` are the machine's serial devices, listed now unless the
+    // caller listed them already.
+    PortWindow(AppContext& context, QSerialPort& port, QWidget* owner,
+               const std::vector<std::string>& systemPorts = link::systemSerialPorts());
 
     // OptionCOM(i), port i + 1.
     QRadioButton* option(int index) const { return options_[static_cast<std::size_t>(index)]; }

@@ -10,7 +10,7 @@ namespace pl63::ui {
 // proportions: antenna and knob on top, a body with a small display, a
 // speaker grille and a push-to-talk key on the left side.
 QPixmap radioPicture(int height) {
-    const int width = height / 2;
+    const int width = radioPictureSize(height).width();
     QPixmap pixmap(width, height);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);

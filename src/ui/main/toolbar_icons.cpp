@@ -1,8 +1,13 @@
 #include "ui/main/toolbar_icons.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <functional>
 
 namespace pl63::ui {
@@ -10,14 +15,53 @@ namespace {
 
 constexpr int kSize = 32;
 
-QIcon drawn(const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    painter.end();
-    return QIcon(pixmap);
+using Drawing = std::function<void(QPainter&)>;
+
+// An icon drawn on a kSize x kSize design grid at whatever size a button asks
+// for, when it first asks: the buttons hidden at start-up never draw theirs.
+// Disabled and other modes get the style's look for them.
+class DrawnIconEngine : public QIconEngine {
+public:
+    explicit DrawnIconEngine(Drawing draw) : draw_(std::move(draw)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const QString key = QStringLiteral("%1x%2/%3").arg(size.width()).arg(size.height()).arg(mode);
+        if (const auto cached = pixmaps_.constFind(key); cached != pixmaps_.cend()) return *cached;
+        QPixmap made = drawnAt(size);
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            made = QApplication::style()->generatedIconPixmap(mode, made, &option);
+        }
+        pixmaps_.insert(key, made);
+        return made;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new DrawnIconEngine(draw_); }
+
+private:
+    QPixmap drawnAt(const QSize& size) const {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size.width() / double(kSize), size.height() / double(kSize));
+        draw_(painter);
+        return pixmap;
+    }
+
+    Drawing draw_;
+    QHash<QString, QPixmap> pixmaps_;
+};
+
+QIcon drawn(Drawing draw) {
+    return QIcon(new DrawnIconEngine(std::move(draw)));
 }
 
 void page(QPainter& p) {

@@ -31,9 +31,6 @@ int shownPosition(int stored) {
 KeySettingsWindow::KeySettingsWindow(AppContext& context, QWidget* owner)
     : QWidget(owner, Qt::Dialog), context_(context) {
     setObjectName(QStringLiteral("Form6"));
-    pf1Picture_ = radioSideView(SideKey::Pf1);
-    pf2Picture_ = radioSideView(SideKey::Pf2);
-
     pf1_ = keyList("Combo1");
     pf2_ = keyList("Combo2");
     auto* pf1Caption = new QLabel(QStringLiteral("PF1"), this);
@@ -43,8 +40,7 @@ KeySettingsWindow::KeySettingsWindow(AppContext& context, QWidget* owner)
 
     image_ = new QLabel(this);
     image_->setObjectName(QStringLiteral("Image1"));
-    image_->setFixedSize(pf1Picture_.size());
-    image_->setPixmap(pf1Picture_);
+    image_->setFixedSize(kSideViewSize);
 
     auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -102,6 +98,17 @@ void KeySettingsWindow::acceptEdits() {
     context_.codeplug.Pf1Key = pf1_->currentIndex();
     context_.codeplug.Pf2Key = pf2_->currentIndex();
     hide();
+}
+
+// The window is created at start-up but seldom opened: the pictures are
+// drawn the first time it is shown.
+void KeySettingsWindow::showEvent(QShowEvent* event) {
+    if (pf1Picture_.isNull()) {
+        pf1Picture_ = radioSideView(SideKey::Pf1);
+        pf2Picture_ = radioSideView(SideKey::Pf2);
+        image_->setPixmap(pf2_->hasFocus() ? pf2Picture_ : pf1Picture_);
+    }
+    QWidget::showEvent(event);
 }
 
 bool KeySettingsWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -24,6 +24,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QComboBox* keyList(const char* name);
@@ -33,8 +34,8 @@ private:
     QComboBox* pf1_ = nullptr;  // Combo1
     QComboBox* pf2_ = nullptr;  // Combo2
     QLabel* image_ = nullptr;   // Image1
-    QPixmap pf1Picture_;        // Picture1
-    QPixmap pf2Picture_;        // Picture2
+    QPixmap pf1Picture_;        // Picture1, drawn when first shown
+    QPixmap pf2Picture_;        // Picture2, drawn when first shown
 };
 
 }  // namespace pl63::ui

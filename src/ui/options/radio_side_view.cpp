@@ -6,8 +6,6 @@
 namespace pl63::ui {
 namespace {
 
-constexpr int kWidth = 113;
-constexpr int kHeight = 257;
 
 const QColor kOutline(60, 60, 60);
 const QColor kBody(90, 94, 100);
@@ -29,7 +27,7 @@ constexpr double kMarkRadius = 5.5;
 }  // namespace
 
 QPixmap radioSideView(SideKey marked) {
-    QPixmap picture(kWidth, kHeight);
+    QPixmap picture(kSideViewSize);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
