@@ -135,6 +135,10 @@ PortProbe probePorts(QSerialPort& port, int savedPort,
     int lastOpened = 0;
     for (int number = settings::kFirstPort; number <= settings::kLastPort; ++number) {
         const int i = number - settings::kFirstPort;
+        if (probe.devices[i].isEmpty()) {
+            probe.states[i] = PortState::NotPresent;  // and the open port stays so
+            continue;
+        }
         probe.states[i] = openSerialPort(port, probe.devices[i]);
         available[i] = probe.states[i] == PortState::Open;
         if (available[i]) lastOpened = number;
