@@ -348,7 +348,7 @@ TEST_F(OptionalFunctionsWindowTest, CaptionTableFindsEveryRowAndSwitchingKeepsEv
     EXPECT_EQ(list("Combo13")->itemText(91), "5.00 S");
     EXPECT_EQ(list("Combo12")->itemText(15), "16");
     EXPECT_EQ(list("Combo19")->itemText(0), "D码") << "hidden lists stay Chinese";
-    for (std::size_t i = 0; i < lists.size(); ++i)
+    for (qsizetype i = 0; i < lists.size(); ++i)
         EXPECT_EQ(lists[i]->currentIndex(), positions[i]) << lists[i]->objectName().toStdString();
     EXPECT_EQ(field("Text5")->text(), "25");
     press("Command1");

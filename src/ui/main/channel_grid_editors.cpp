@@ -323,7 +323,7 @@ void ChannelGridView::finishEditing() {
         case OpenEditor::List:
             // A list editor that loses the focus without a choice changes nothing.
             open_ = OpenEditor::None;
-            closeEditor(listEditor(editCol_), false);
+            hideEditor(listEditor(editCol_), false);
             break;
         case OpenEditor::None:
             break;
@@ -352,10 +352,10 @@ void ChannelGridView::commitFrequencyText() {
         i18n::LocalizedMsgBox(
             context_.mainWindow ? context_.mainWindow : window(), context_.state.LanguageFlag,
             QString::fromStdString(result.message.in(language)), i18n::StyleOkOnly);
-        closeEditor(text1_, true);
+        hideEditor(text1_, true);
         return;
     }
-    closeEditor(text1_, false);
+    hideEditor(text1_, false);
     afterChange(row, col, before);
 }
 
@@ -365,11 +365,11 @@ void ChannelGridView::commitToneText() {
     const int col = editCol_;
     const auto before = rowTexts(row);
     commitTone(context_.codeplug.channels, row, col, combo8_->currentText().toStdString());
-    closeEditor(combo8_, false);
+    hideEditor(combo8_, false);
     afterChange(row, col, before);
 }
 
-void ChannelGridView::closeEditor(QWidget* editor, bool focusGrid) {
+void ChannelGridView::hideEditor(QWidget* editor, bool focusGrid) {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) combo->hidePopup();
     // The grid takes the focus before the editor hides, so hiding does not
     // pass it on to whatever widget comes next in the window.
@@ -380,7 +380,7 @@ void ChannelGridView::closeEditor(QWidget* editor, bool focusGrid) {
 void ChannelGridView::discardOpenEditor() {
     QWidget* editor = openWidget();
     open_ = OpenEditor::None;
-    if (editor) closeEditor(editor, false);
+    if (editor) hideEditor(editor, false);
 }
 
 // A choice counts only while the editor is open on a cell: selecting an item
@@ -396,7 +396,7 @@ void ChannelGridView::onToneChosen(int index) {
     // The chosen text goes through the typed-text rule as well; every list
     // item passes it unchanged or, the Off item, leaves the cell as chosen.
     commitTone(context_.codeplug.channels, row, col, chosen);
-    closeEditor(combo8_, true);
+    hideEditor(combo8_, true);
     afterChange(row, col, before);
 }
 
@@ -408,7 +408,7 @@ void ChannelGridView::onListChosen(int column, int index) {
     const auto before = rowTexts(row);
     context_.codeplug.channels.setText(row, column, list->itemText(index).toStdString());
     context_.codeplug.channels.choices().set(row, column, static_cast<std::int16_t>(index));
-    closeEditor(list, true);
+    hideEditor(list, true);
     afterChange(row, column, before);
 }
 

@@ -87,7 +87,7 @@ private:
     void finishEditing();
     void commitFrequencyText();
     void commitToneText();
-    void closeEditor(QWidget* editor, bool focusGrid);
+    void hideEditor(QWidget* editor, bool focusGrid);
     void discardOpenEditor();
     void onToneChosen(int index);
     void onListChosen(int column, int index);

@@ -1,10 +1,10 @@
 #include "ui/main/function_set_panel.h"
 
 #include <QGridLayout>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
+#include "ui/caption_label.h"
 
 namespace pl63::ui {
 namespace {
@@ -21,18 +21,13 @@ QStringList numbered(int first, int last, const QString& suffix) {
 
 }  // namespace
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    QLabel::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) emit clicked();
-}
-
 FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("功能设置"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame2"));
     using F = FunctionSet;
 
     auto label = [this](const char* name, const char* text) -> QLabel* {
-        auto* made = new ClickableLabel(QString::fromUtf8(text), this);
+        auto* made = new CaptionLabel(QString::fromUtf8(text), this);
         made->setObjectName(QString::fromLatin1(name));
         return made;
     };
@@ -98,7 +93,7 @@ FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
 
     const std::array<QLabel*, 3> gestureCaptions{label6, label1, label12};
     for (int caption = 0; caption < 3; ++caption) {
-        connect(static_cast<ClickableLabel*>(gestureCaptions[caption]), &ClickableLabel::clicked,
+        connect(static_cast<CaptionLabel*>(gestureCaptions[caption]), &CaptionLabel::clicked,
                 this, [this, caption] { emit gestureCaptionClicked(caption); });
     }
 }

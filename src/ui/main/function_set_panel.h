@@ -18,20 +18,6 @@ namespace pl63::ui {
 
 struct AppContext;
 
-// A caption that reports clicks.
-class ClickableLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
-
 class FunctionSetPanel : public QGroupBox {
     Q_OBJECT
 

@@ -1,15 +1,14 @@
 #include "ui/options/embedded_info_window.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "ui/app_context.h"
 #include "ui/options/embedded_text.h"
+#include "ui/options/ok_cancel_row.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -44,26 +43,18 @@ EmbeddedInfoWindow::EmbeddedInfoWindow(AppContext& context, QWidget* owner)
         lines_[i]->setValidator(validators_[i]);
     }
 
-    auto* ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const OkCancelRow buttons = makeOkCancelRow(this, RowAlignment::Right);
     auto* column = new QVBoxLayout(this);
     column->addWidget(lines_[0], 0, Qt::AlignHCenter);
     column->addWidget(lines_[1], 0, Qt::AlignHCenter);
     column->addStretch(1);
-    column->addLayout(buttons);
+    column->addLayout(buttons.layout);
 
     i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
 
-    connect(ok, &QPushButton::clicked, this, &EmbeddedInfoWindow::acceptEdits);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(buttons.ok, &QPushButton::clicked, this, &EmbeddedInfoWindow::acceptEdits);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QWidget::hide);
     connect(&context_.state, &ProgramState::storesDecoded, this, &EmbeddedInfoWindow::showStores);
 
     showStores();

@@ -8,6 +8,7 @@
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "ui/app_context.h"
+#include "ui/options/ok_cancel_row.h"
 #include "ui/options/radio_side_view.h"
 #include "ui/twips.h"
 
@@ -42,10 +43,7 @@ KeySettingsWindow::KeySettingsWindow(AppContext& context, QWidget* owner)
     image_->setObjectName(QStringLiteral("Image1"));
     image_->setFixedSize(kSideViewSize);
 
-    auto* ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("Command2"));
+    const OkCancelRow buttons = makeOkCancelRow(this, RowAlignment::Fill);
 
     auto* lists = new QGridLayout;
     lists->addWidget(pf1Caption, 0, 0);
@@ -54,14 +52,11 @@ KeySettingsWindow::KeySettingsWindow(AppContext& context, QWidget* owner)
     lists->addWidget(pf2_, 1, 1);
     lists->setColumnStretch(1, 1);
     lists->setVerticalSpacing(24);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* left = new QVBoxLayout;
     left->addSpacing(24);
     left->addLayout(lists);
     left->addStretch(1);
-    left->addLayout(buttons);
+    left->addLayout(buttons.layout);
     auto* whole = new QHBoxLayout(this);
     whole->addLayout(left, 1);
     whole->addWidget(image_, 0, Qt::AlignVCenter);
@@ -70,8 +65,8 @@ KeySettingsWindow::KeySettingsWindow(AppContext& context, QWidget* owner)
     i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
 
-    connect(ok, &QPushButton::clicked, this, &KeySettingsWindow::acceptEdits);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(buttons.ok, &QPushButton::clicked, this, &KeySettingsWindow::acceptEdits);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QWidget::hide);
     connect(&context_.state, &ProgramState::storesDecoded, this, &KeySettingsWindow::showStores);
 
     showStores();

@@ -12,6 +12,7 @@
 #include "i18n/language_flag.h"
 #include "i18n/localized_msgbox.h"
 #include "ui/app_context.h"
+#include "ui/options/ok_cancel_row.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -172,20 +173,15 @@ void OptionalFunctionsWindow::buildControls() {
     receiveDelay_.text->setFixedWidth(kControlWidth - 17);
     launchDelay_.text->setFixedWidth(kControlWidth - 17);
 
-    ok_ = new QPushButton(this);
-    ok_->setObjectName(QStringLiteral("Command1"));
-    cancel_ = new QPushButton(this);
-    cancel_->setObjectName(QStringLiteral("Command2"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    const OkCancelRow buttons = makeOkCancelRow(this, RowAlignment::Right);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(scan);
     column->addLayout(others);
     column->addStretch(1);
-    column->addLayout(buttons);
+    column->addLayout(buttons.layout);
 
     connect(pttCaption, &CaptionLabel::clicked, this,
             [this] { designatedCaptionClicked(CaptionPttId); });

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "ui/options/caption_label.h"
+#include "ui/caption_label.h"
 #include "ui/options/hidden_dtmf_controls.h"
 #include "ui/options/scan_delay_field.h"
 #include "ui/window_registry.h"

@@ -1,13 +1,12 @@
 #include "ui/options/test_frequency_window.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "codec/test_frequency.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "ui/app_context.h"
+#include "ui/options/ok_cancel_row.h"
 #include "ui/options/test_frequency_table.h"
 #include "ui/twips.h"
 
@@ -26,27 +25,18 @@ TestFrequencyWindow::TestFrequencyWindow(AppContext& context, QWidget* owner)
     setWindowTitle(QStringLiteral("测试频率"));
 
     table_ = new TestFrequencyTable(this);
-    auto* ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch(1);
+    const OkCancelRow buttons = makeOkCancelRow(this, RowAlignment::Centre);
     auto* column = new QVBoxLayout(this);
     column->addWidget(table_, 0, Qt::AlignHCenter);
     column->addStretch(1);
-    column->addLayout(buttons);
+    column->addLayout(buttons.layout);
 
     i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
 
     connect(table_, &TestFrequencyTable::cellEdited, this, &TestFrequencyWindow::snapRow);
-    connect(ok, &QPushButton::clicked, this, &TestFrequencyWindow::acceptEdits);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(buttons.ok, &QPushButton::clicked, this, &TestFrequencyWindow::acceptEdits);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QWidget::hide);
     connect(&context_.state, &ProgramState::storesDecoded, this, &TestFrequencyWindow::showStores);
 
     showStores();

@@ -1,4 +1,4 @@
-#include "ui/options/caption_label.h"
+#include "ui/caption_label.h"
 
 #include <QMouseEvent>
 
