@@ -2,6 +2,7 @@
 // row finds its own widget, a switch rewrites every text and keeps every
 // selection and value.
 #include <QAction>
+#include <QApplication>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -133,6 +134,24 @@ TEST_F(LanguageSwitchTest, GridListCellsFollowTheLanguage) {
     trigger("mnuChinese");
     EXPECT_EQ(window->grid()->item(0, ColPower)->text(), QStringLiteral("高"));
     EXPECT_EQ(window->grid()->item(0, ColRxTone)->text(), QStringLiteral("关闭"));
+}
+
+// The Function Set lists are sized once when the window is first shown, in
+// Chinese; the English entries are wider and must still fit after a switch:
+// each list is at least as wide as a list of the same entries would ask.
+TEST_F(LanguageSwitchTest, FunctionSetListsWidenToTheirEnglishEntries) {
+    start();
+    trigger("mnuEnglish");
+    QApplication::processEvents();
+    for (const char* name : {"Combo3", "Combo4", "Combo9", "Combo2", "Combo6", "Combo7",
+                             "Combo11", "Combo13", "Combo12"}) {
+        QComboBox* combo = list(name);
+        QComboBox fresh;
+        fresh.setFont(combo->font());
+        fresh.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        for (int i = 0; i < combo->count(); ++i) fresh.addItem(combo->itemText(i));
+        EXPECT_GE(combo->width(), fresh.sizeHint().width()) << name;
+    }
 }
 
 }  // namespace
