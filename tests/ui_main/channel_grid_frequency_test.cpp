@@ -16,13 +16,8 @@ class FrequencyEditorTest : public GridTest {
 protected:
     QLineEdit* text1() const { return grid->frequencyEditor(); }
 
-    // Click the cell, type, press Enter: what a user does.
     void typeFrequency(int row, int col, const QString& typed) {
-        clickCell(row, col);
-        ASSERT_TRUE(text1()->isVisible());
-        QTest::keyClick(text1(), Qt::Key_Backspace);  // the opened text is selected
-        QTest::keyClicks(text1(), typed);
-        QTest::keyClick(text1(), Qt::Key_Return);
+        clickAndType(text1(), row, col, typed);
     }
 };
 
@@ -69,10 +64,7 @@ TEST_F(FrequencyEditorTest, DefaultsOfANewChannelAreInTheCurrentLanguage) {
 }
 
 TEST_F(FrequencyEditorTest, ChangingOneFrequencyLeavesTheOtherAlone) {
-    putChannel(3, "438.50000");
-    context.codeplug.channels.setText(3, ColPower, "低");
-    context.codeplug.channels.choices().set(3, ColPower, 0);
-    grid->showChannels();
+    putLowPowerChannel(3, "438.50000");
     typeFrequency(3, ColRxFrequency, "439.1");
     EXPECT_EQ(shown(3, ColRxFrequency), "439.10000");
     EXPECT_EQ(shown(3, ColTxFrequency), "438.50000");

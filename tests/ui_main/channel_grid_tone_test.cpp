@@ -22,11 +22,7 @@ protected:
     QComboBox* combo8() const { return grid->toneEditor(); }
 
     void typeTone(int row, int col, const QString& typed) {
-        clickCell(row, col);
-        ASSERT_TRUE(combo8()->isVisible());
-        QTest::keyClick(combo8(), Qt::Key_Backspace);  // the opened text is selected
-        QTest::keyClicks(combo8(), typed);
-        QTest::keyClick(combo8(), Qt::Key_Return);
+        clickAndType(combo8(), row, col, typed);
     }
 };
 

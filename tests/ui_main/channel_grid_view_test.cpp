@@ -132,10 +132,7 @@ TEST_F(GridViewTest, ListEditorsSitOverTheCellWithTheStoredPositionSelected) {
 }
 
 TEST_F(GridViewTest, ChoosingHighPowerWritesCellAndTableAndEnglishShowsHight) {
-    putChannel(3, "438.50000");
-    context.codeplug.channels.setText(3, ColPower, "低");
-    context.codeplug.channels.choices().set(3, ColPower, 0);
-    grid->showChannels();
+    putLowPowerChannel(3, "438.50000");
     QSignalSpy edited(grid, &ChannelGridView::channelEdited);
 
     clickCell(3, ColPower);

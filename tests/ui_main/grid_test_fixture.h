@@ -50,6 +50,24 @@ protected:
         applyNewChannelDefaults(context.codeplug.channels, row, context.state.language());
         grid->showChannels();
     }
+    // The same channel with Low power.
+    void putLowPowerChannel(int row, const std::string& rx) {
+        context.codeplug.channels.setText(row, ColRxFrequency, rx);
+        applyNewChannelDefaults(context.codeplug.channels, row, context.state.language());
+        context.codeplug.channels.setText(row, ColPower, "低");
+        context.codeplug.channels.choices().set(row, ColPower, 0);
+        grid->showChannels();
+    }
+
+    // Click the cell, replace the opened (selected) text, press Enter: what a
+    // user does with either text editor.
+    void clickAndType(QWidget* editor, int row, int col, const QString& typed) {
+        clickCell(row, col);
+        ASSERT_TRUE(editor->isVisible());
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
 
     QWidget* focused() const { return QApplication::focusWidget(); }
     QRect cellRectInHost(int row, int col) const {

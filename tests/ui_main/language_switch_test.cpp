@@ -60,6 +60,15 @@ protected:
         }
     }
     QWidget* about() { return context->windows.window(*context, "frmAbout"); }
+
+    // Channel 1: 430.125 MHz with the new-channel defaults, High power.
+    void putHighPowerChannelOne() {
+        codeplug().channels.setText(1, ColRxFrequency, "430.12500");
+        applyNewChannelDefaults(codeplug().channels, 1, Language::Chinese);
+        codeplug().channels.setText(1, ColPower, "高");
+        codeplug().channels.choices().set(1, ColPower, 1);
+        window->grid()->showChannels();
+    }
 };
 
 TEST_F(LanguageSwitchTest, EveryRowOfForm1AndAboutFindsItsWidgetAndApplies) {
@@ -79,11 +88,7 @@ TEST_F(LanguageSwitchTest, EveryRowOfForm1AndAboutFindsItsWidgetAndApplies) {
 TEST_F(LanguageSwitchTest, SwitchRewritesEveryTextAndKeepsEverySelectionAndValue) {
     start();
     // A channel with High power and a tone, some Function Set choices, a band.
-    codeplug().channels.setText(1, ColRxFrequency, "430.12500");
-    applyNewChannelDefaults(codeplug().channels, 1, Language::Chinese);
-    codeplug().channels.setText(1, ColPower, "高");
-    codeplug().channels.choices().set(1, ColPower, 1);
-    window->grid()->showChannels();
+    putHighPowerChannelOne();
     list("Combo3")->setCurrentIndex(5);
     list("Combo2")->setCurrentIndex(2);
     list("Combo4")->setCurrentIndex(3);
@@ -122,11 +127,7 @@ TEST_F(LanguageSwitchTest, SwitchRewritesEveryTextAndKeepsEverySelectionAndValue
 
 TEST_F(LanguageSwitchTest, GridListCellsFollowTheLanguage) {
     start();
-    codeplug().channels.setText(1, ColRxFrequency, "430.12500");
-    applyNewChannelDefaults(codeplug().channels, 1, Language::Chinese);
-    codeplug().channels.setText(1, ColPower, "高");
-    codeplug().channels.choices().set(1, ColPower, 1);
-    window->grid()->showChannels();
+    putHighPowerChannelOne();
     trigger("mnuEnglish");
     EXPECT_EQ(window->grid()->item(0, ColPower)->text(), QStringLiteral("Hight"));
     EXPECT_EQ(codeplug().channels.text(1, ColPower), "Hight");

@@ -104,9 +104,7 @@ protected:
     MainWindow& start(std::optional<std::int16_t> hint = std::nullopt) {
         window.reset();  // a second start: the old window still uses the old context
         context = std::make_unique<AppContext>();
-        auto ownClock = std::make_unique<FakeClock>();
-        clock = ownClock.get();
-        context->setClock(std::move(ownClock));
+        clock = installFakeClock(*context);
         if (withOptionWindows) registerOptionWindows(*context);
         MainWindowStartup startup;
         startup.programFolder = QString::fromStdString(folder.string());

@@ -79,9 +79,7 @@ class OptionWindowsRadioReadTest : public ::testing::Test {
 protected:
     void SetUp() override {
         i18n::setMsgBoxAnswerer([](const i18n::MsgBoxRequest&) { return int(i18n::IdOk); });
-        auto fake = std::make_unique<FakeClock>();
-        clock = fake.get();
-        context.setClock(std::move(fake));
+        clock = installFakeClock(context);
         form5 = std::make_unique<OptionalFunctionsWindow>(context, nullptr);
         form2 = std::make_unique<DebugWindow>(context, nullptr);
     }

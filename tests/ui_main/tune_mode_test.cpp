@@ -24,9 +24,7 @@ class TuneModeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         i18n::setMsgBoxAnswerer([](const i18n::MsgBoxRequest&) { return int(i18n::IdOk); });
-        auto fake = std::make_unique<FakeClock>();
-        clock = fake.get();
-        context.setClock(std::move(fake));
+        clock = installFakeClock(context);
         registerOptionWindows(context);
         MainWindowStartup startup;
         startup.programFolder = folder.path();

@@ -23,9 +23,7 @@ namespace pl63::ui::test {
 class OptionWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        auto fake = std::make_unique<FakeClock>();
-        clock = fake.get();
-        context.setClock(std::move(fake));
+        clock = installFakeClock(context);
         i18n::setMsgBoxAnswerer([this](const i18n::MsgBoxRequest& request) {
             messages.push_back(request);
             return static_cast<int>(i18n::IdOk);
