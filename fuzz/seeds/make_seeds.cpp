@@ -13,6 +13,7 @@
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "link/link_engine.h"
+#include "link/quiet_link_host.h"
 #include "link/radio_simulator.h"
 #include "link_engine_script.h"
 #include "radio_simulator_script.h"
@@ -122,7 +123,7 @@ void csvSeeds() {
 }
 
 // A host for recording sessions of the engine with the simulated radio.
-struct SessionHost : link::LinkHost {
+struct SessionHost : link::QuietLinkHost {
     std::deque<Bytes> unsent;
     bool login = false;
     bool debug = false;
@@ -134,14 +135,6 @@ struct SessionHost : link::LinkHost {
     void writeFrame(const Bytes& frame) override { unsent.push_back(frame); }
     void setTimer1Running(bool running) override { timer1 = running; }
     void setTimer2Running(bool running) override { timer2 = running; }
-    void setStatusText(const std::string&) override {}
-    void setStatusVisible(bool) override {}
-    void toggleStatusVisible() override {}
-    void showProgress(int) override {}
-    void setProgress(int) override {}
-    void hideProgress() override {}
-    void setCommandsEnabled(bool) override {}
-    void prepareForTransfer() override {}
     void showMessage(const std::string&, int) override {}
     bool loginMode() override { return login; }
     bool debugUnlocked() override { return debug; }

@@ -14,6 +14,7 @@
 #include "codec/layout.h"
 #include "i18n/localized_msgbox.h"
 #include "link/link_engine.h"
+#include "link/quiet_link_host.h"
 #include "link/radio_simulator.h"
 #include "ui/app_context.h"
 #include "ui/options/debug_window.h"
@@ -25,7 +26,7 @@ namespace {
 
 // The cable between the engine and the simulated radio, and the main
 // window's part of a transfer: the image from and into the Codeplug.
-class SimulatedCable : public link::LinkHost {
+class SimulatedCable : public link::QuietLinkHost {
 public:
     SimulatedCable(link::RadioSimulator& radio, AppContext& context)
         : radio_(radio), context_(context) {}
@@ -36,14 +37,6 @@ public:
     }
     void setTimer1Running(bool) override {}
     void setTimer2Running(bool) override {}
-    void setStatusText(const std::string&) override {}
-    void setStatusVisible(bool) override {}
-    void toggleStatusVisible() override {}
-    void showProgress(int) override {}
-    void setProgress(int) override {}
-    void hideProgress() override {}
-    void setCommandsEnabled(bool) override {}
-    void prepareForTransfer() override {}
     void showMessage(const std::string& text, int) override { messages.push_back(text); }
     bool loginMode() override { return false; }
     bool debugUnlocked() override { return context_.codeplug.DebugUnlocked; }
