@@ -1,5 +1,7 @@
 #include "link/qt/serial_ports.h"
 
+#include "settings/serial_device_scan.h"
+
 #include <QSerialPortInfo>
 #include <QtGlobal>
 #include <string>
@@ -61,6 +63,9 @@ QString portStateText(PortState state, Language language) {
 }
 
 std::vector<std::string> systemSerialPorts() {
+#if defined(Q_OS_LINUX)
+    return settings::scanSerialDevices();
+#else
     std::vector<std::string> system;
 #ifndef Q_OS_WIN
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -68,10 +73,7 @@ std::vector<std::string> systemSerialPorts() {
     }
 #endif
     return system;
-}
-
-std::shared_future<std::vector<std::string>> listSystemSerialPortsInBackground() {
-    return std::async(std::launch::async, systemSerialPorts).share();
+#endif
 }
 
 std::array<QString, settings::kPortCount> portDevices() {

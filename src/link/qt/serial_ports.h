@@ -6,7 +6,6 @@
 #include <QSerialPort>
 #include <QString>
 #include <array>
-#include <future>
 #include <string>
 #include <vector>
 
@@ -30,11 +29,6 @@ QString portStateText(PortState state, Language language);
 // The machine's own serial devices, as system paths in the system's order
 // (none on Windows, where number n is simply COMn).
 std::vector<std::string> systemSerialPorts();
-
-// Listing them reads sysfs and udev for every terminal the kernel knows and
-// takes a good part of the window program's start-up; the program starts it
-// on a worker thread at once and builds its windows meanwhile.
-std::shared_future<std::vector<std::string>> listSystemSerialPortsInBackground();
 
 // The devices for port numbers 1..20 ([number - 1]); empty where nothing
 // stands behind a number. The `ports` file comes first, then `systemPorts`

@@ -27,10 +27,6 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
     context_.mainWindow = this;
     context_.windows.setOwner(this);
 
-    // The port window needs the machine's serial devices at start-up step 3;
-    // listing them is slow, so it runs while the windows are being built.
-    systemPorts_ = link::listSystemSerialPortsInBackground();
-
     link_ = std::make_unique<GuiLink>(*this);
     files_ = std::make_unique<FileCommands>(*this);
     context_.portIsOpen = [this] { return link_->portIsOpen(); };

@@ -12,7 +12,6 @@
 #include <QToolBar>
 #include <cstdint>
 #include <functional>
-#include <future>
 #include <map>
 #include <memory>
 #include <optional>
@@ -123,7 +122,6 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> toolButtons_;
 
-    std::shared_future<std::vector<std::string>> systemPorts_;
     std::unique_ptr<GuiLink> link_;
     std::unique_ptr<FileCommands> files_;
 };

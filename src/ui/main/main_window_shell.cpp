@@ -16,10 +16,9 @@ void MainWindow::registerShellWindows() {
     // The port window works on the serial link's own port: choosing a port
     // there is choosing the port the transfers use.
     GuiLink* link = link_.get();
-    std::shared_future<std::vector<std::string>> systemPorts = systemPorts_;
     context_.windows.registerWindow(
-        QStringLiteral("FormCOM"), [link, systemPorts](AppContext& context, QWidget* owner) {
-            return new PortWindow(context, link->port(), owner, systemPorts.get());
+        QStringLiteral("FormCOM"), [link](AppContext& context, QWidget* owner) {
+            return new PortWindow(context, link->port(), owner);
         });
 }
 
