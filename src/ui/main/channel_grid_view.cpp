@@ -9,6 +9,7 @@
 
 #include "i18n/caption_tables.h"
 #include "ui/app_context.h"
+#include "ui/plain_header_view.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -30,7 +31,7 @@ int channelOf(int tableRow) {
 }  // namespace
 
 ChannelGridView::ChannelGridView(AppContext& context, QWidget* editorParent, QWidget* parent)
-    : QTableWidget(kChannelCount, kGridColumns, parent),
+    : QTableWidget(parent),
       context_(context),
       editorParent_(editorParent ? editorParent : this) {
     setObjectName(QStringLiteral("Grid1"));
@@ -48,23 +49,25 @@ void ChannelGridView::buildGrid() {
     setDragEnabled(false);
     setCornerButtonEnabled(false);
     setWordWrap(false);
+    usePlainHeaders(*this);
     verticalHeader()->hide();
 
     const double dpi = logicalDpiX();
-    QHeaderView* columns = horizontalHeader();
-    columns->setSectionResizeMode(QHeaderView::Fixed);
-    columns->setSectionsClickable(false);
-    columns->setSectionsMovable(false);
-    columns->setHighlightSections(false);
-    columns->setMinimumSectionSize(0);
-    for (int col = 0; col < kGridColumns; ++col) {
-        setColumnWidth(col, twipsToPixels(kColumnWidthsTwips[col], dpi));
-        setHorizontalHeaderItem(col, new QTableWidgetItem);
-    }
     QHeaderView* rows = verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setMinimumSectionSize(0);
     rows->setDefaultSectionSize(twipsToPixels(kRowHeightTwips, dpi));
+    QHeaderView* columns = horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Fixed);
+    columns->setSectionsClickable(false);
+    columns->setSectionsMovable(false);
+    columns->setMinimumSectionSize(0);
+    setRowCount(kChannelCount);
+    setColumnCount(kGridColumns);
+    for (int col = 0; col < kGridColumns; ++col) {
+        setColumnWidth(col, twipsToPixels(kColumnWidthsTwips[col], dpi));
+        setHorizontalHeaderItem(col, new QTableWidgetItem);
+    }
 
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int col = 0; col < kGridColumns; ++col) {

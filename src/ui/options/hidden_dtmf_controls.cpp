@@ -1,6 +1,9 @@
 #include "ui/options/hidden_dtmf_controls.h"
 
 #include <QStringList>
+#include <QTableWidget>
+
+#include "ui/plain_header_view.h"
 
 namespace pl63::ui {
 namespace {
@@ -79,8 +82,11 @@ HiddenDtmfControls::HiddenDtmfControls(QWidget* window) {
         list->hide();
         lists_[i] = list;
     }
-    codes_ = new QTableWidget(kCodeRows, 2, window);
+    codes_ = new QTableWidget(window);
     codes_->setObjectName(QStringLiteral("mfgrid1"));
+    usePlainHeaders(*codes_);
+    codes_->setRowCount(kCodeRows);
+    codes_->setColumnCount(2);
     for (int row = 1; row < kCodeRows; ++row) {
         codes_->setItem(row, 0, new QTableWidgetItem(QString::number(row)));
         codes_->setItem(row, kCodeColumn, new QTableWidgetItem);

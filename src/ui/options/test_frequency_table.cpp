@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "codec/test_frequency.h"
+#include "ui/plain_header_view.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -43,13 +44,15 @@ private:
 
 }  // namespace
 
-TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(kRows, kColumns, parent) {
+TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("mfgrid1"));
     setItemDelegate(new CellDelegate(this));
+    usePlainHeaders(*this);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
+    setRowCount(kRows);
+    setColumnCount(kColumns);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
