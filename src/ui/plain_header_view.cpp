@@ -25,9 +25,8 @@ QSize PlainHeaderView::sectionSizeFromContents(int logicalIndex) const {
     return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
 }
 
-void usePlainHeaders(QTableView& table) {
+void usePlainColumnHeader(QTableView& table) {
     table.setHorizontalHeader(new PlainHeaderView(Qt::Horizontal, &table));
-    table.setVerticalHeader(new PlainHeaderView(Qt::Vertical, &table));
 }
 
 }  // namespace pl63::ui

@@ -19,9 +19,9 @@ protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
 };
 
-// Gives `table` plain headers in both directions and turns off section
-// highlighting. Call it while the table has no rows and no columns: Qt
-// measures the header as soon as sections exist.
-void usePlainHeaders(QTableView& table);
+// Gives `table` a plain column header. Call it while the table has no
+// columns: Qt measures the header as soon as sections exist. Our tables hide
+// their row header, and a hidden header is never measured.
+void usePlainColumnHeader(QTableView& table);
 
 }  // namespace pl63::ui

@@ -49,7 +49,7 @@ void ChannelGridView::buildGrid() {
     setDragEnabled(false);
     setCornerButtonEnabled(false);
     setWordWrap(false);
-    usePlainHeaders(*this);
+    usePlainColumnHeader(*this);
     verticalHeader()->hide();
 
     const double dpi = logicalDpiX();

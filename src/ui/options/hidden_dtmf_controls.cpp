@@ -1,9 +1,8 @@
 #include "ui/options/hidden_dtmf_controls.h"
 
+#include <QHeaderView>
 #include <QStringList>
 #include <QTableWidget>
-
-#include "ui/plain_header_view.h"
 
 namespace pl63::ui {
 namespace {
@@ -84,7 +83,10 @@ HiddenDtmfControls::HiddenDtmfControls(QWidget* window) {
     }
     codes_ = new QTableWidget(window);
     codes_->setObjectName(QStringLiteral("mfgrid1"));
-    usePlainHeaders(*codes_);
+    // Never shown: with its headers hidden before it has rows and columns,
+    // nothing ever measures them.
+    codes_->horizontalHeader()->hide();
+    codes_->verticalHeader()->hide();
     codes_->setRowCount(kCodeRows);
     codes_->setColumnCount(2);
     for (int row = 1; row < kCodeRows; ++row) {

@@ -47,7 +47,7 @@ private:
 TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("mfgrid1"));
     setItemDelegate(new CellDelegate(this));
-    usePlainHeaders(*this);
+    usePlainColumnHeader(*this);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
