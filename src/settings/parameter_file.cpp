@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -19,6 +20,19 @@ bool isWritableFolder(const std::string& folder) {
     std::error_code ec;
     if (folder.empty() || !fs::is_directory(folder, ec)) return false;
     return ::access(folder.c_str(), W_OK) == 0;
+}
+
+// Most runs end with the settings they started with; leaving such a file
+// alone spares the disk a rewrite and its syncs at every close (a program
+// folder on a USB stick feels each one).
+bool holdsExactly(const std::string& path, const std::vector<std::uint8_t>& content) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::vector<char> held(content.size() + 1);
+    in.read(held.data(), static_cast<std::streamsize>(held.size()));
+    if (static_cast<std::size_t>(in.gcount()) != content.size()) return false;
+    return std::equal(content.begin(), content.end(), held.begin(),
+                      [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
 }
 
 }  // namespace
@@ -53,8 +67,9 @@ ParameterBytes readParameterFile(const std::string& path) {
 }
 
 bool writeParameterFile(const std::string& path, const ParameterBytes& bytes) {
-    return writeFileSafely(path, std::vector<std::uint8_t>{bytes.lock, bytes.port, bytes.language})
-        .ok();
+    const std::vector<std::uint8_t> content{bytes.lock, bytes.port, bytes.language};
+    if (holdsExactly(path, content)) return true;
+    return writeFileSafely(path, content).ok();
 }
 
 }  // namespace pl63::settings

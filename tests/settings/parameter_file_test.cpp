@@ -1,6 +1,7 @@
 #include "settings/parameter_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -32,6 +33,11 @@ protected:
     std::string readRaw() const {
         std::ifstream in(path_, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    ino_t fileInode() const {
+        struct stat info {};
+        return ::stat(path_.c_str(), &info) == 0 ? info.st_ino : 0;
     }
 
     fs::path folder_;
@@ -71,6 +77,21 @@ TEST_F(ParameterFileTest, WriteKeepsExactlyThreeBytesAndReadsBack) {
     EXPECT_EQ(back.language, 1);
     // No temporary file stays behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(ParameterFileTest, OnlyAChangeRewritesTheFile) {
+    // A rewrite goes through a new file renamed over the old one: a new inode.
+    writeRaw(std::string("\x00\x02\x01", 3));
+    const ino_t before = fileInode();
+    ASSERT_TRUE(writeParameterFile(path_, {0, 2, 1}));
+    EXPECT_EQ(fileInode(), before);
+    ASSERT_TRUE(writeParameterFile(path_, {1, 2, 1}));
+    EXPECT_NE(fileInode(), before);
+    EXPECT_EQ(readRaw(), std::string("\x01\x02\x01", 3));
+    // The same three bytes followed by more are not the file we want.
+    writeRaw(std::string("\x01\x02\x01\x07", 4));
+    ASSERT_TRUE(writeParameterFile(path_, {1, 2, 1}));
+    EXPECT_EQ(readRaw(), std::string("\x01\x02\x01", 3));
 }
 
 TEST_F(ParameterFileTest, FailedWriteLeavesTheOldFile) {
