@@ -1,6 +1,7 @@
 #include "settings/serial_device_scan.h"
 
 #include <fstream>
+#include <set>
 #include <system_error>
 
 namespace pl63::settings {
@@ -17,6 +18,18 @@ bool isEmptyUartSlot(const fs::path& entry) {
 
 bool isRfcomm(const std::string& name) { return name.rfind("rfcomm", 0) == 0; }
 
+// The kernel keeps its virtual terminals (consoles, ptmx, RFCOMM ports) in one
+// folder of its own: one read of it spares a question per console below.
+std::set<std::string> virtualTerminals(const fs::path& classTty) {
+    std::set<std::string> names;
+    std::error_code error;
+    const fs::path folder = classTty.parent_path().parent_path() / "devices" / "virtual" / "tty";
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        names.insert(it->path().filename().string());
+    }
+    return names;
+}
+
 }  // namespace
 
 std::vector<std::string> scanSerialDevices(const fs::path& classTty) {
@@ -24,8 +37,13 @@ std::vector<std::string> scanSerialDevices(const fs::path& classTty) {
     std::error_code error;
     fs::directory_iterator entries(classTty, error);
     if (error) return devices;
+    const std::set<std::string> virtualNames = virtualTerminals(classTty);
     for (const fs::directory_entry& entry : entries) {
         const std::string name = entry.path().filename().string();
+        if (virtualNames.count(name) != 0) {
+            if (isRfcomm(name)) devices.push_back("/dev/" + name);
+            continue;
+        }
         std::error_code missing;
         const bool hardware = fs::exists(entry.path() / "device", missing);
         if (!hardware && !isRfcomm(name)) continue;  // consoles, ptmx, pseudo-terminals
