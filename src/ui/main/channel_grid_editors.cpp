@@ -109,8 +109,7 @@ void ChannelGridView::buildEditors() {
         auto* combo = new QComboBox(parent);
         combo->setObjectName(QStringLiteral("Combo5"));
         combo->setProperty(i18n::kControlIndexProperty, column);
-        combo->addItem(QString());
-        combo->addItem(QString());
+        combo->addItems({QString(), QString()});
         combo->installEventFilter(this);
         connect(combo, &QComboBox::activated, this,
                 [this, column](int index) { onListChosen(column, index); });

@@ -43,15 +43,13 @@ FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
 
     QLabel* label1 = label("Label1", "发射超时预警");
     QComboBox* combo4 = addList("Combo4", &F::timeOutWarn);
-    combo4->addItem(QStringLiteral("关闭"));
-    combo4->addItems(numbered(1, 10, QStringLiteral(" 秒")));
+    combo4->addItems(QStringList{QStringLiteral("关闭")} + numbered(1, 10, QStringLiteral(" 秒")));
     QLabel* label7 = label("Label7", "省电");
     QComboBox* combo6 = addList("Combo6", &F::batterySave);
     combo6->addItems({QStringLiteral("禁止"), QStringLiteral("使能")});
     QLabel* label13 = label("Label13", "VOX增益电平");
     QComboBox* combo13 = addList("Combo13", &F::voxGain);
-    combo13->addItem(QStringLiteral("关闭"));
-    combo13->addItems(numbered(1, 10, QString()));
+    combo13->addItems(QStringList{QStringLiteral("关闭")} + numbered(1, 10, QString()));
 
     QLabel* label6 = label("Label6", "静噪等级");
     QComboBox* combo9 = addList("Combo9", &F::squelchGrade);
@@ -120,9 +118,11 @@ void FunctionSetPanel::fillTimeOutList() {
     QComboBox* combo3 = list("Combo3");
     showing_ = true;
     combo3->clear();
+    QStringList entries;
     for (int i = 1; i <= kTimeOutEntries; ++i) {
-        combo3->addItem(QString::number(i * kTimeOutStepSeconds) + QStringLiteral(" S"));
+        entries << QString::number(i * kTimeOutStepSeconds) + QStringLiteral(" S");
     }
+    combo3->addItems(entries);
     showing_ = false;
     showFunctions();
 }

@@ -33,9 +33,11 @@ TypeSelectionPanel::TypeSelectionPanel(AppContext& context, QWidget* parent)
     label3_ = designLabel("Label3", QStringLiteral("频段:"), this);
     combo1_ = new BandComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    QStringList bands;
     for (const BandEntry& band : kBands) {
-        combo1_->addItem(QString::fromLatin1(band.text.data(), band.text.size()));
+        bands << QString::fromLatin1(band.text.data(), band.text.size());
     }
+    combo1_->addItems(bands);
 
     label9_ = designLabel("Label9", QStringLiteral("通讯密码"), this);
     text2_ = new PasswordBox(this);

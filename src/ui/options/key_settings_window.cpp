@@ -77,7 +77,7 @@ QComboBox* KeySettingsWindow::keyList(const char* name) {
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
     // Entries exist from the start so the caption rows can name them by position.
-    for (int position = 0; position < kKeyFunctionCount; ++position) list->addItem(QString());
+    list->addItems(QStringList(kKeyFunctionCount, QString()));
     list->installEventFilter(this);
     return list;
 }

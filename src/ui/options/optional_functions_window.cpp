@@ -57,11 +57,12 @@ std::string positionText(const QComboBox* list) {
 }
 
 void fillRetraceList(QComboBox* list) {
-    list->addItem(QStringLiteral("空"));
+    QStringList entries{QStringLiteral("空")};
     for (int i = 1; i <= kRetraceSteps; ++i) {
         const double seconds = 0.5 + (i - 1) * 0.05;
-        list->addItem(QString::number(seconds, 'f', 2) + QStringLiteral(" S"));
+        entries << QString::number(seconds, 'f', 2) + QStringLiteral(" S");
     }
+    list->addItems(entries);
 }
 
 }  // namespace
@@ -93,7 +94,7 @@ QComboBox* OptionalFunctionsWindow::addList(const char* name, int entries) {
     auto* list = new QComboBox(this);
     list->setObjectName(QString::fromLatin1(name));
     // Entry texts come from the caption table; the entries must exist first.
-    for (int i = 0; i < entries; ++i) list->addItem(QString());
+    list->addItems(QStringList(entries, QString()));
     return list;
 }
 
@@ -106,8 +107,10 @@ CaptionLabel* OptionalFunctionsWindow::addCaption(const char* name) {
 void OptionalFunctionsWindow::buildControls() {
     priority_ = addList("Combo11", 3);
     preferredChannel_ = addList("Combo12", 0);
+    QStringList channels;
     for (int channel = 1; channel <= kChannelCount; ++channel)
-        preferredChannel_->addItem(QStringLiteral("%1").arg(channel, 2, 10, QLatin1Char('0')));
+        channels << QStringLiteral("%1").arg(channel, 2, 10, QLatin1Char('0'));
+    preferredChannel_->addItems(channels);
     retraceA_ = addList("Combo13", 0);
     fillRetraceList(retraceA_);
     retraceB_ = addList("Combo14", 0);
