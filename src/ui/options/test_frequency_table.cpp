@@ -51,6 +51,8 @@ TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(parent) {
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const int rowHeight = twipsToPixels(kRowHeightTwips);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
     setRowCount(kRows);
     setColumnCount(kColumns);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -66,11 +68,8 @@ TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(parent) {
         width += columnWidth(column);
         setHorizontalHeaderItem(column, new QTableWidgetItem(QStringLiteral("00")));
     }
-    const int rowHeight = twipsToPixels(kRowHeightTwips);
     horizontalHeader()->setFixedHeight(rowHeight);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int row = 0; row < kRows; ++row) {
-        setRowHeight(row, rowHeight);
         for (int column = 0; column < kColumns; ++column) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
