@@ -5,9 +5,9 @@
 // slot whose `type` is 0 has no chip behind it (the 8250 driver registers
 // ttyS0..ttyS31 whether or not they exist) and is left out.
 //
-// This asks a few dozen cheap questions of sysfs, where udev's enumeration
-// asks thousands: the window program lists the ports at start-up, and a user
-// should not wait for it.
+// Two folder reads and a question or two per real port, where udev's
+// enumeration asks thousands of questions: the window program lists the ports
+// at start-up, and a user should not wait for it.
 #include <filesystem>
 #include <string>
 #include <vector>
