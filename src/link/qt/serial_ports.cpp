@@ -1,11 +1,11 @@
 #include "link/qt/serial_ports.h"
 
-#include "settings/serial_device_scan.h"
-
 #include <QSerialPortInfo>
 #include <QtGlobal>
 #include <string>
 #include <vector>
+
+#include "settings/serial_device_scan.h"
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -64,14 +64,16 @@ QString portStateText(PortState state, Language language) {
 
 std::vector<std::string> systemSerialPorts() {
 #if defined(Q_OS_LINUX)
+    // QSerialPortInfo asks udev about every terminal the kernel knows, a good
+    // part of the window program's start-up; sysfs answers at once.
     return settings::scanSerialDevices();
+#elif defined(Q_OS_WIN)
+    return {};  // number n is simply COMn
 #else
     std::vector<std::string> system;
-#ifndef Q_OS_WIN
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         system.push_back(info.systemLocation().toStdString());
     }
-#endif
     return system;
 #endif
 }

@@ -26,8 +26,9 @@ enum class PortState {
 // to add the user to the dialout group.
 QString portStateText(PortState state, Language language);
 
-// The machine's own serial devices, as system paths in the system's order
-// (none on Windows, where number n is simply COMn).
+// The machine's own serial devices, as system paths in no particular order:
+// the port numbers they get follow settings::orderSerialDevices. None on
+// Windows, where number n is simply COMn.
 std::vector<std::string> systemSerialPorts();
 
 // The devices for port numbers 1..20 ([number - 1]); empty where nothing
