@@ -19,7 +19,7 @@ bool isEmptyUartSlot(const fs::path& entry) {
 bool isRfcomm(const std::string& name) { return name.rfind("rfcomm", 0) == 0; }
 
 // The kernel keeps its virtual terminals (consoles, ptmx, RFCOMM ports) in one
-// folder of its own: one read of it spares a question per console below.
+// folder of its own.
 std::set<std::string> virtualTerminals(const fs::path& classTty) {
     std::set<std::string> names;
     std::error_code error;
@@ -40,15 +40,13 @@ std::vector<std::string> scanSerialDevices(const fs::path& classTty) {
     const std::set<std::string> virtualNames = virtualTerminals(classTty);
     for (const fs::directory_entry& entry : entries) {
         const std::string name = entry.path().filename().string();
-        if (virtualNames.count(name) != 0) {
-            if (isRfcomm(name)) devices.push_back("/dev/" + name);
-            continue;
-        }
+        // Consoles, ptmx and pseudo-terminals have no hardware behind them;
+        // the folder read above names them without a question each.
         std::error_code missing;
-        const bool hardware = fs::exists(entry.path() / "device", missing);
-        if (!hardware && !isRfcomm(name)) continue;  // consoles, ptmx, pseudo-terminals
-        if (hardware && isEmptyUartSlot(entry.path())) continue;
-        devices.push_back("/dev/" + name);
+        const bool virtualTerminal =
+            virtualNames.count(name) != 0 || !fs::exists(entry.path() / "device", missing);
+        const bool serial = virtualTerminal ? isRfcomm(name) : !isEmptyUartSlot(entry.path());
+        if (serial) devices.push_back("/dev/" + name);
     }
     return devices;
 }
