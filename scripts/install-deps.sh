@@ -10,6 +10,8 @@ packages=(
   fonts-wqy-microhei xvfb xauth ccache
   # the desktop test talks to its Xvfb display through Xlib
   libx11-dev
+  # Qt draws text through fontconfig; pl63-gui adds one rule to it at start-up
+  libfontconfig-dev
   # make check-sanitize and make fuzz: clang with its sanitizer and libFuzzer
   # runtimes (only recommended by clang, so named here) and llvm-symbolizer
   # for readable reports.

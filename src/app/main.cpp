@@ -3,10 +3,12 @@
 #include <QTimer>
 
 #include "ui/app_context.h"
+#include "ui/font_hinting.h"
 #include "ui/main/main_window.h"
 #include "ui/options/option_windows.h"
 
 int main(int argc, char** argv) {
+    pl63::ui::drawUnhintedFontsUnhinted();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pl63"));
 

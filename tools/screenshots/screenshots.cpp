@@ -19,6 +19,7 @@
 #include "i18n/caption_tables.h"
 #include "i18n/localized_msgbox.h"
 #include "ui/app_context.h"
+#include "ui/font_hinting.h"
 #include "ui/main/main_window.h"
 #include "ui/options/option_windows.h"
 
@@ -61,6 +62,8 @@ bool save(QWidget* window, const QDir& out, const QString& name) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Drawn as pl63-gui draws them.
+    pl63::ui::drawUnhintedFontsUnhinted();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QDir out(args.size() > 1 ? args[1] : QStringLiteral("docs/screenshots"));
