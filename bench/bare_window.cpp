@@ -1,10 +1,11 @@
 // The yardstick of the start-up benchmark: a Qt Widgets program that shows
 // one main window with a menu bar and nothing else, started and ended exactly
-// as pl63-gui is (PL63_GUI_QUIT_AFTER_SHOW=1 closes it once shown).
+// as pl63-gui is (the same hook reports its first paint and closes it).
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTimer>
+
+#include "ui/first_paint_watch.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,9 +13,7 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("bare"));
     window.menuBar()->addMenu(QStringLiteral("File"));
     window.resize(800, 600);
+    pl63::ui::closeAfterFirstPaintIfAsked(window);
     window.show();
-    if (qEnvironmentVariable("PL63_GUI_QUIT_AFTER_SHOW") == QLatin1String("1")) {
-        QTimer::singleShot(0, &window, &QWidget::close);
-    }
     return app.exec();
 }

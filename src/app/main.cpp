@@ -1,8 +1,8 @@
 // pl63-gui: the radio programming program.
 #include <QApplication>
-#include <QTimer>
 
 #include "ui/app_context.h"
+#include "ui/first_paint_watch.h"
 #include "ui/font_hinting.h"
 #include "ui/main/main_window.h"
 #include "ui/options/option_windows.h"
@@ -24,12 +24,7 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QApplication::aboutToQuit, &window, [&window] {
         if (window.isVisible()) window.close();
     });
+    pl63::ui::closeAfterFirstPaintIfAsked(window);
     window.show();
-
-    // For the start-up benchmark and the desktop test: close, through the
-    // normal path, as soon as the window has been shown.
-    if (qEnvironmentVariable("PL63_GUI_QUIT_AFTER_SHOW") == QLatin1String("1")) {
-        QTimer::singleShot(0, &window, &QWidget::close);
-    }
     return app.exec();
 }
