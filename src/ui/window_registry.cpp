@@ -13,6 +13,7 @@ bool WindowRegistry::isRegistered(const QString& objectName) const {
 }
 
 QWidget* WindowRegistry::window(AppContext& context, const QString& objectName) {
+    runDeferred();
     if (QWidget* made = existing(objectName)) return made;
     auto factory = factories_.find(objectName);
     if (factory == factories_.end()) return nullptr;
@@ -21,12 +22,22 @@ QWidget* WindowRegistry::window(AppContext& context, const QString& objectName) 
     return made;
 }
 
-QWidget* WindowRegistry::existing(const QString& objectName) const {
+QWidget* WindowRegistry::existing(const QString& objectName) {
+    runDeferred();
     auto found = windows_.find(objectName);
     return found == windows_.end() ? nullptr : found->second.data();
 }
 
+void WindowRegistry::runDeferred() {
+    if (!deferred_) return;
+    // Taken out first: the work itself looks windows up.
+    const std::function<void()> work = std::move(deferred_);
+    deferred_ = nullptr;
+    work();
+}
+
 void WindowRegistry::showStoresEverywhere() {
+    runDeferred();
     for (auto& [name, window] : windows_) {
         if (auto* view = dynamic_cast<StoreView*>(window.data())) view->showStores();
     }

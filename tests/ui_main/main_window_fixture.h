@@ -100,8 +100,9 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Starts Form1 as the program does, with `hint` as the one-shot hint.
-    MainWindow& start(std::optional<std::int16_t> hint = std::nullopt) {
+    // Builds Form1 as the program does, with `hint` as the one-shot hint,
+    // without showing it.
+    MainWindow& construct(std::optional<std::int16_t> hint = std::nullopt) {
         window.reset();  // a second start: the old window still uses the old context
         context = std::make_unique<AppContext>();
         clock = installFakeClock(*context);
@@ -111,6 +112,12 @@ protected:
         startup.languageHint = [hint] { return hint; };
         window = std::make_unique<MainWindow>(*context, startup);
         window->setFileDialogs(std::make_unique<QueuedFileDialogs>(fileNames, dialogsShown));
+        return *window;
+    }
+
+    // Starts Form1 as the program does: built, then shown.
+    MainWindow& start(std::optional<std::int16_t> hint = std::nullopt) {
+        construct(hint);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

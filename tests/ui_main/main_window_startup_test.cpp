@@ -2,6 +2,8 @@
 // the file written back however the window closes.
 #include "ui_main/main_window_fixture.h"
 
+#include <QLineEdit>
+
 namespace pl63::ui::test {
 namespace {
 
@@ -147,6 +149,58 @@ TEST_F(MainWindowTest, StartUpCreatesTheOptionWindowsHiddenInTheChosenLanguage) 
     EXPECT_TRUE(context->windows.existing("Form5")->isVisible());
     window->close();
     EXPECT_FALSE(context->windows.existing("Form5")->isVisible());
+}
+
+// Records, when the first key reaches a widget, whether start-up work was
+// still waiting then.
+struct FirstKeyWitness : QObject {
+    WindowRegistry& windows;
+    std::optional<bool> workWaitingAtFirstKey;
+    explicit FirstKeyWitness(WindowRegistry& registry) : windows(registry) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && !workWaitingAtFirstKey)
+            workWaitingAtFirstKey = windows.hasDeferred();
+        return false;
+    }
+};
+
+TEST_F(MainWindowTest, OptionWindowsFollowTheFirstPaintUnlessAKeyOrALookupComesFirst) {
+    withOptionWindows = true;
+    writeParameter(std::string("\x00\x00\x01", 3));
+
+    // Shown: made once the window has been painted, with no one asking.
+    start();
+    QTRY_VERIFY(!context->windows.hasDeferred());
+    EXPECT_EQ(context->windows.existing("Form5")->windowTitle(),
+              QStringLiteral("Optional Function"));
+
+    // Not yet painted: the first key press has them made before it arrives,
+    // so they show the stores as start-up left them, not as the key leaves them.
+    construct();
+    ASSERT_TRUE(context->windows.hasDeferred());
+    auto* password = window->findChild<QLineEdit*>("Text2");
+    ASSERT_NE(password, nullptr);
+    FirstKeyWitness witness(context->windows);
+    password->installEventFilter(&witness);
+    QTest::keyClick(password, Qt::Key_7);
+    ASSERT_TRUE(witness.workWaitingAtFirstKey.has_value());
+    EXPECT_FALSE(*witness.workWaitingAtFirstKey);
+    password->removeEventFilter(&witness);
+
+    // Not yet painted: looking one up makes them all, in their order, captioned.
+    construct();
+    ASSERT_TRUE(context->windows.hasDeferred());
+    QWidget* form5 = context->windows.window(*context, "Form5");
+    ASSERT_NE(form5, nullptr);
+    EXPECT_FALSE(context->windows.hasDeferred());
+    EXPECT_EQ(form5->windowTitle(), QStringLiteral("Optional Function"));
+    EXPECT_EQ(context->windows.existing("Form2")->objectName(), QStringLiteral("Form2"));
+
+    // Closed before its first paint: nothing is made on the way out.
+    construct();
+    window->close();
+    EXPECT_FALSE(context->windows.hasDeferred());
+    EXPECT_EQ(context->windows.existing("Form5"), nullptr);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "i18n/language_flag.h"
 #include "settings/parameter_file.h"
 #include "settings/qt/language_hint.h"
+#include "ui/after_first_paint.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_grid_view.h"
 #include "ui/main/function_set_panel.h"
@@ -159,23 +160,34 @@ void MainWindow::runStartup(const MainWindowStartup& startup) {
         startup.languageHint ? startup.languageHint() : settings::takeLanguageHint();
     context_.state.LanguageFlag = settings::chooseLanguageFlag(hint, bytes.language);
     link_->engine().setLanguage(context_.state.language());
-    ApplyCaptions();
+    // Form1's own texts now; the other windows, which ApplyCaptions creates
+    // in its order, are most of what start-up builds and none of what the
+    // user sees first. They are made once this window has been painted, or
+    // sooner if anything looks one up or the user presses a key or clicks
+    // first: from the stores exactly as start-up left them.
+    applyCaptionTableOf(objectName());
+    context_.windows.defer([this] { ApplyCaptions(/*includingForm1=*/false); });
+    new AfterFirstPaint(*this, [this] { context_.windows.runDeferred(); });
 
     // The user cannot resize the window; it follows its texts when the
     // language changes.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void MainWindow::ApplyCaptions() {
-    const int flag = context_.state.LanguageFlag;
-    if (!i18n::flagHasCaptions(flag)) return;
+void MainWindow::ApplyCaptions(bool includingForm1) {
     for (const char* name : i18n::kCaptionWindowOrder) {
         const QString windowName = QString::fromLatin1(name);
-        QWidget* window =
-            windowName == objectName() ? this : context_.windows.window(context_, windowName);
-        if (!window) continue;  // a window this build does not have
-        i18n::applyCaptionTable(window, i18n::captionTable(windowName), flag);
+        if (windowName != objectName() || includingForm1) applyCaptionTableOf(windowName);
     }
+}
+
+void MainWindow::applyCaptionTableOf(const QString& windowName) {
+    const int flag = context_.state.LanguageFlag;
+    if (!i18n::flagHasCaptions(flag)) return;
+    QWidget* window =
+        windowName == objectName() ? this : context_.windows.window(context_, windowName);
+    if (!window) return;  // a window this build does not have
+    i18n::applyCaptionTable(window, i18n::captionTable(windowName), flag);
 }
 
 void MainWindow::switchLanguage(std::int16_t flag) {
@@ -269,6 +281,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    // Windows start-up had left for after the first paint are not needed by
+    // a program that is ending (nor by anyone once this window is gone).
+    context_.windows.dropDeferred();
     settings::ParameterBytes bytes;
     bytes.lock = isLocked() ? 1 : 0;
     bytes.port = static_cast<std::uint8_t>(context_.state.SavedPort);

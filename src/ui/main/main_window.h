@@ -47,8 +47,9 @@ public:
 
     // Writes the texts of LanguageFlag into every window, in the fixed window
     // order, creating the other windows on first touch. Flags other than 0
-    // and 1 leave the design texts.
-    void ApplyCaptions();
+    // and 1 leave the design texts. Start-up has done Form1 already when it
+    // leaves the rest for after the first paint.
+    void ApplyCaptions(bool includingForm1 = true);
 
     // The Languages menu: 0 Chinese, 1 English; acts only from the other of
     // the two languages.
@@ -93,6 +94,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void applyCaptionTableOf(const QString& windowName);
+
     void buildWidgets();
     void buildMenus();
     void buildToolbar();
