@@ -9,38 +9,20 @@
 // take the time of that moment without counting what exiting costs.
 #include <unistd.h>
 
-#include <QByteArray>
-#include <QEvent>
-#include <QObject>
-#include <QCoreApplication>
-#include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
 
+#include "ui/after_first_paint.h"
+
 namespace pl63::ui {
 
-class FirstPaintWatch : public QObject {
-public:
-    // Install it once the program has set up its own start-up: the filter
-    // installed last sees an event first, so the report comes before any
-    // work the program left for after its first paint.
-    explicit FirstPaintWatch(QWidget& window) : QObject(&window), window_(window) {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::Paint) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // Children paint after the window, in the same pass; the pass
-            // ends before the next turn of the event loop.
-            QTimer::singleShot(0, this, [this] { painted(); });
-        }
-        return false;
-    }
-
-private:
-    void painted() {
+// Arms the hook when the environment asks for it. Call it once the program
+// has set up its own start-up: the filter installed last sees the paint
+// first, so the report comes before any work the program itself left for
+// after its first paint.
+inline void closeAfterFirstPaintIfAsked(QWidget& window) {
+    if (qEnvironmentVariable("PL63_GUI_QUIT_AFTER_SHOW") != QLatin1String("1")) return;
+    new AfterFirstPaint(window, [&window] {
         bool ok = false;
         const int fd = qEnvironmentVariableIntValue("PL63_GUI_SHOWN_FD", &ok);
         if (ok && fd > 2) {
@@ -50,17 +32,8 @@ private:
             }
             ::close(fd);
         }
-        window_.close();
-    }
-
-    QWidget& window_;
-};
-
-// Arms the hook when the environment asks for it.
-inline void closeAfterFirstPaintIfAsked(QWidget& window) {
-    if (qEnvironmentVariable("PL63_GUI_QUIT_AFTER_SHOW") == QLatin1String("1")) {
-        new FirstPaintWatch(window);  // owned by the window
-    }
+        window.close();
+    });
 }
 
 }  // namespace pl63::ui

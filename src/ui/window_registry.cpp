@@ -13,7 +13,6 @@ bool WindowRegistry::isRegistered(const QString& objectName) const {
 }
 
 QWidget* WindowRegistry::window(AppContext& context, const QString& objectName) {
-    runDeferred();
     if (QWidget* made = existing(objectName)) return made;
     auto factory = factories_.find(objectName);
     if (factory == factories_.end()) return nullptr;
