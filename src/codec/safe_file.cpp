@@ -141,7 +141,8 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-Status writeBytes(const std::string& path, const std::uint8_t* data, std::size_t size) {
+Status writeBytes(const std::string& path, const std::uint8_t* data, std::size_t size,
+                  const DiskCalls& calls) {
     fs::path target;
     if (int error = checkTarget(path, target)) return cannotSaveError(path, error);
 
@@ -151,8 +152,8 @@ Status writeBytes(const std::string& path, const std::uint8_t* data, std::size_t
 
     int error = writeAll(fd, data, size);
     if (!error && ::fchmod(fd, finalMode(target)) != 0) error = errno;
-    if (!error && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && calls.sync(fd) != 0) error = errno;
+    if (calls.close(fd) != 0 && !error) error = errno;
     if (!error && ::rename(tempPath.c_str(), target.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(tempPath.c_str());
@@ -170,11 +171,16 @@ ErrorText cannotSaveError(const std::string& path, int error) {
 }
 
 Status writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    return writeBytes(path, bytes.data(), bytes.size());
+    return writeBytes(path, bytes.data(), bytes.size(), DiskCalls{});
 }
 
 Status writeFileSafely(const std::string& path, std::string_view bytes) {
-    return writeBytes(path, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return writeFileSafely(path, bytes, DiskCalls{});
+}
+
+Status writeFileSafely(const std::string& path, std::string_view bytes, const DiskCalls& calls) {
+    return writeBytes(path, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                      calls);
 }
 
 Status checkWritable(const std::string& path) {

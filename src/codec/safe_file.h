@@ -3,6 +3,8 @@
 // a temporary file in the target's own folder, is flushed to the disk and only
 // then renamed over the target. Every file the program writes (codeplugs, CSV,
 // raw images, the settings) goes through here.
+#include <unistd.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,6 +22,16 @@ namespace pl63 {
 // error names the file and the system's reason.
 Status writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& bytes);
 Status writeFileSafely(const std::string& path, std::string_view bytes);
+
+// The calls that put the temporary file on the disk before it may replace
+// the target. A disk that reports its failure only there (a full network
+// share, a failing USB stick) must still leave the old file in place; tests
+// pass calls that fail to show that it does.
+struct DiskCalls {
+    int (*sync)(int fd) = ::fsync;
+    int (*close)(int fd) = ::close;
+};
+Status writeFileSafely(const std::string& path, std::string_view bytes, const DiskCalls& calls);
 
 // Whether writeFileSafely could write `path`, checked without writing it: the
 // name is not empty and not a folder, its folder exists and lets us create

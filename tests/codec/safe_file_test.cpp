@@ -109,6 +109,44 @@ TEST_F(SafeFileTest, FailedWriteLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(entries(), 1u);
 }
 
+// A disk that takes the bytes and only reports its failure when they are
+// flushed or the file is closed: the old file stays, and nothing else is left.
+int failingSync(int) {
+    errno = EIO;
+    return -1;
+}
+int failingClose(int fd) {
+    ::close(fd);
+    errno = ENOSPC;
+    return -1;
+}
+
+TEST_F(SafeFileTest, FailedSyncOrCloseLeavesTheOldFileAndNoTemporary) {
+    struct Case {
+        const char* what;
+        DiskCalls calls;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"sync", {failingSync, ::close}, "Input/output error"},
+        {"close", {::fsync, failingClose}, "No space left on device"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ofstream(at("keep.DAT"), std::ios::trunc) << "previous content";
+        const Status failed = writeFileSafely(at("keep.DAT"), "new content", c.calls);
+        ASSERT_FALSE(failed.ok());
+        EXPECT_EQ(failed.error().en,
+                  "Cannot save the file: " + at("keep.DAT") + " (" + c.reason + ")");
+        EXPECT_EQ(slurp(at("keep.DAT")), "previous content");
+        EXPECT_EQ(entries(), 1u);
+
+        EXPECT_FALSE(writeFileSafely(at("never.DAT"), "new content", c.calls).ok());
+        EXPECT_FALSE(fs::exists(at("never.DAT")));
+        EXPECT_EQ(entries(), 1u);
+    }
+}
+
 TEST_F(SafeFileTest, NamesThatCannotBeFilesAreRefusedBeforeWriting) {
     fs::create_directory(at("folder"));
     std::ofstream(at("plain")) << "x";
