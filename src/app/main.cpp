@@ -1,5 +1,6 @@
 // pl63-gui: the radio programming program.
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/app_context.h"
 #include "ui/first_paint_watch.h"
@@ -26,5 +27,12 @@ int main(int argc, char** argv) {
     });
     pl63::ui::closeAfterFirstPaintIfAsked(window);
     window.show();
+    // A codeplug named on the command line (a file manager's "open with")
+    // opens once the window is up, as File > Open would open it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &window, [&window, path] { window.openFromOutside(path); });
+    }
     return app.exec();
 }

@@ -35,6 +35,7 @@ public:
     void set(int row, int col, std::int16_t position) {
         entries_[row - 1][col - ColPower] = position;
     }
+    bool operator==(const ChoiceIndexTable&) const = default;
 
 private:
     std::array<std::array<std::int16_t, 4>, kChannelCount> entries_{};
@@ -63,6 +64,8 @@ public:
     // cells of every row in use are rewritten in the new language.
     void SetGrid1Text(Language newLanguage);
 
+    bool operator==(const ChannelGrid&) const = default;
+
 private:
     std::array<std::array<std::string, kGridColumns>, kChannelCount> cells_;
     ChoiceIndexTable choices_;
@@ -82,6 +85,8 @@ struct FunctionSet {
     std::int16_t voxDelay = 0;      // Combo12, 0.3S .. 3S
     bool cancelOperation = false;   // Check3
     bool rxBannedVox = false;       // Check4
+
+    bool operator==(const FunctionSet&) const = default;
 };
 
 struct Codeplug {
@@ -109,6 +114,8 @@ struct Codeplug {
     int TxLowPowerTune = 92;
     std::string CommPassword;
     bool DebugUnlocked = false;
+
+    bool operator==(const Codeplug&) const = default;
 };
 
 }  // namespace pl63

@@ -16,6 +16,7 @@ void addMenus(CaptionTable& t) {
     t.push_back(text("mnuOpen", "打开(&O)", "Open(&O)"));
     t.push_back(text("mnuAssave", "保存(&S)", "Save(&S)"));
     t.push_back(text("mnuQuit", "退出(&Q)", "Quit(&Q)"));
+    t.push_back(text("mnuEdit", "编辑(&E)", "Edit(&E)"));
     t.push_back(text("mnupro", "编程(&P)", "Programming(&P)"));
     t.push_back(text("mnureadFre", "读频(&R)", "Read Frequency(&R)"));
     t.push_back(text("mnuwriteFre", "写频(&W)", "Write Frequency(&W)"));

@@ -42,6 +42,8 @@ QList<int> buttonsOf(int style) {
             return {IdYes, IdNo};
         case 5:
             return {IdRetry, IdCancel};
+        case 7:
+            return {IdSave, IdDiscard, IdCancel};
         default:
             return {IdOk};
     }
@@ -78,6 +80,10 @@ QMessageBox::StandardButton standardButton(int id) {
             return QMessageBox::Yes;
         case IdNo:
             return QMessageBox::No;
+        case IdSave:
+            return QMessageBox::Save;
+        case IdDiscard:
+            return QMessageBox::Discard;
         default:
             return QMessageBox::NoButton;
     }
@@ -88,7 +94,7 @@ struct ButtonTexts {
     int id;
     std::array<const char*, 3> text;
 };
-constexpr std::array<ButtonTexts, 7> kButtonTexts{{
+constexpr std::array<ButtonTexts, 9> kButtonTexts{{
     {IdOk, {"确定", "OK", "確定"}},
     {IdCancel, {"取消", "Cancel", "取消"}},
     {IdYes, {"是", "Yes", "是"}},
@@ -96,6 +102,8 @@ constexpr std::array<ButtonTexts, 7> kButtonTexts{{
     {IdAbort, {"放弃", "Abort", "放棄"}},
     {IdIgnore, {"忽略", "Ignore", "忽略"}},
     {IdRetry, {"重试", "Retry", "重試"}},
+    {IdSave, {"保存", "Save", "儲存"}},
+    {IdDiscard, {"不保存", "Discard", "不儲存"}},
 }};
 
 const char* tableText(int id, int languageFlag) {

@@ -10,7 +10,18 @@
 namespace pl63::i18n {
 
 // Button identifiers the box returns.
-enum MsgBoxButton : int { IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIgnore = 5, IdYes = 6, IdNo = 7 };
+enum MsgBoxButton : int {
+    IdOk = 1,
+    IdCancel = 2,
+    IdAbort = 3,
+    IdRetry = 4,
+    IdIgnore = 5,
+    IdYes = 6,
+    IdNo = 7,
+    // Beyond the system's set: the unsaved-changes question.
+    IdSave = 8,
+    IdDiscard = 9,
+};
 
 // Style numbers the callers use.
 enum MsgBoxStyle : int {
@@ -20,6 +31,8 @@ enum MsgBoxStyle : int {
     StyleInformation = 64,         // OK, information icon
     StyleOkCancelWarning = 305,    // OK/Cancel, warning icon, Cancel default
     StyleOkCancelQuestion = 4385,  // OK/Cancel, question icon, Cancel default, system modal
+    // Button set 7 is ours: Save/Discard/Cancel, warning icon, Save default.
+    StyleSaveDiscardCancel = 0x37,
 };
 
 // What a box would show: handed to the answerer in tests.

@@ -2,6 +2,6 @@
 
 namespace pl63::ui {
 
-AppContext::AppContext() : clock_(std::make_unique<SystemClock>()) {}
+AppContext::AppContext() : codeplug(document.dataForSetUp()), clock_(std::make_unique<SystemClock>()) {}
 
 }  // namespace pl63::ui

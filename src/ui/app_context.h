@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "codec/codeplug.h"
+#include "ui/codeplug_document.h"
 #include "ui/clock.h"
 #include "ui/program_state.h"
 #include "ui/window_registry.h"
@@ -16,7 +17,10 @@ namespace pl63::ui {
 struct AppContext {
     AppContext();
 
-    Codeplug codeplug;
+    // The user's data and its owner. Windows read `codeplug` and change it
+    // only through `document`; tests arrange data through it directly.
+    CodeplugDocument document;
+    Codeplug& codeplug;
     ProgramState state;
     WindowRegistry windows;
 

@@ -35,21 +35,21 @@ TEST_F(FileCommandsTest, SaveThenOpenBringsBackChannelsFunctionsAndBandCaptionNa
     answers = {i18n::IdOk};  // the band question
     list("Combo1")->setCurrentIndex(2);
     putChannel(3, "420.05000");
-    const QString titleBefore = window->windowTitle();
+    const QString titleBefore = shownCaption(window.get());
 
     fileNames = {path("one.DAT")};
     trigger("mnuAssave");
     const std::string saved = bytesOf(path("one.DAT"));
     ASSERT_EQ(saved.size(), 853u);
     EXPECT_EQ(saved.substr(0, 5), "GZQ72");
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("PL63-") + path("one.DAT"));
-    EXPECT_NE(window->windowTitle(), titleBefore);
+    EXPECT_EQ(shownCaption(window.get()), QStringLiteral("PL63-") + path("one.DAT"));
+    EXPECT_NE(shownCaption(window.get()), titleBefore);
 
     // Another window opens it: grid, Function Set and band without a question.
     window.reset();
     messages.clear();
     start();
-    const QString freshTitle = window->windowTitle();
+    const QString freshTitle = shownCaption(window.get());
     fileNames = {path("one.DAT")};
     window->toolButton("open")->trigger();
     EXPECT_TRUE(messages.empty());
@@ -58,7 +58,7 @@ TEST_F(FileCommandsTest, SaveThenOpenBringsBackChannelsFunctionsAndBandCaptionNa
     EXPECT_EQ(list("Combo1")->currentIndex(), 2);
     EXPECT_EQ(codeplug().PreviousBandIndex, 2);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 430);
-    EXPECT_EQ(window->windowTitle(), freshTitle);
+    EXPECT_EQ(shownCaption(window.get()), freshTitle);
     // The same image again.
     EXPECT_EQ(EncodeImage(codeplug(), Language::Chinese).hex(),
               MemoryImage(std::vector<std::uint8_t>(saved.begin() + 5, saved.end())).hex());
@@ -121,28 +121,28 @@ TEST_F(FileCommandsTest, OverwriteRefusedShowsTheDialogAgainThenAcceptedWrites) 
 
     // No, then a cancelled dialog: the file and the caption stay.
     const std::string before = bytesOf(path("old.DAT"));
-    const QString title = window->windowTitle();
+    const QString title = shownCaption(window.get());
     putChannel(4, "432.00000");
     fileNames = {path("old.DAT")};
     answers = {i18n::IdNo};
     trigger("mnuAssave");
     EXPECT_EQ(dialogsShown, 4);
     EXPECT_EQ(bytesOf(path("old.DAT")), before);
-    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(shownCaption(window.get()), title);
 }
 
 TEST_F(FileCommandsTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesFileAndCaption) {
     // A regular file where the folder should be: no one, not even root, can
     // create a file below it.
     std::ofstream(folder / "plain.DAT", std::ios::binary) << "keep me";
-    const QString title = window->windowTitle();
+    const QString title = shownCaption(window.get());
     fileNames = {path("plain.DAT") + "/new.DAT"};
     trigger("mnuAssave");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].style, i18n::StyleCritical);
     EXPECT_TRUE(messages[0].text.contains(QStringLiteral("new.DAT")))
         << messages[0].text.toStdString();
-    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(shownCaption(window.get()), title);
     EXPECT_EQ(bytesOf(path("plain.DAT")), "keep me");
 }
 

@@ -30,7 +30,8 @@ QString shownText(QObject* target, const i18n::CaptionRow& row) {
     using i18n::CaptionTarget;
     switch (row.target) {
         case CaptionTarget::WindowTitle:
-            return qobject_cast<QWidget*>(target)->windowTitle();
+            // The modified mark is no part of the caption row.
+            return qobject_cast<QWidget*>(target)->windowTitle().remove(QStringLiteral("[*]"));
         case CaptionTarget::Text:
             if (auto* menu = qobject_cast<QMenu*>(target)) return menu->title();
             if (auto* action = qobject_cast<QAction*>(target)) return action->text();

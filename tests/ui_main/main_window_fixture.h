@@ -31,6 +31,14 @@ namespace pl63::ui::test {
 
 namespace fs = std::filesystem;
 
+// The caption as the window manager shows it: Qt puts "*" where the title
+// holds "[*]" while the window is modified, nothing otherwise.
+inline QString shownCaption(const QWidget* window) {
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         window->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 // Names the test queues; an empty queue is a cancelled dialog.
 class QueuedFileDialogs : public FileDialogs {
 public:
@@ -69,6 +77,16 @@ protected:
         std::ofstream ports(folder / "ports");
         for (int n = 1; n <= 20; ++n) ports << "COM" << n << "=/nonexistent/pl63-" << n << "\n";
         i18n::setMsgBoxAnswerer([this](const i18n::MsgBoxRequest& request) {
+            // The unsaved-changes question is kept apart: tests of other
+            // commands see their own messages, and without an answer of
+            // their own the changes are discarded.
+            if (request.style == i18n::StyleSaveDiscardCancel) {
+                questions.push_back(request);
+                if (questionAnswers.empty()) return int(i18n::IdDiscard);
+                const int answer = questionAnswers.front();
+                questionAnswers.pop_front();
+                return answer;
+            }
             messages.push_back(request);
             if (answers.empty()) return int(i18n::IdOk);
             const int answer = answers.front();
@@ -136,6 +154,8 @@ protected:
     FakeClock* clock = nullptr;
     std::vector<i18n::MsgBoxRequest> messages;
     std::deque<int> answers;  // empty: OK
+    std::vector<i18n::MsgBoxRequest> questions;  // Save / Discard / Cancel
+    std::deque<int> questionAnswers;             // empty: Discard
     std::deque<QString> fileNames;
     int dialogsShown = 0;
 

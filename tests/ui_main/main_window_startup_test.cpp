@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, MissingParameterFileStartsUnlockedInChineseWithTheStartVa
     EXPECT_FALSE(window->isLocked());
     EXPECT_EQ(usable(*window), "Frame1 Frame2 Grid1");
     EXPECT_EQ(context->state.LanguageFlag, 0);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel对讲机编程软件 V1.00"));
+    EXPECT_EQ(shownCaption(window.get()), QStringLiteral("Varnel对讲机编程软件 V1.00"));
 
     // Function Set start values, shown in Chinese.
     const std::pair<const char*, int> selections[] = {
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, LanguageByteOneStartsInEnglishUnlessTheHintSaysOtherwise)
     writeParameter(std::string("\x00\x00\x01", 3));
     start();
     EXPECT_EQ(context->state.LanguageFlag, 1);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel Radio Software V1.00"));
+    EXPECT_EQ(shownCaption(window.get()), QStringLiteral("Varnel Radio Software V1.00"));
     EXPECT_EQ(list("Combo3")->currentText(), QStringLiteral("180 S"));
     EXPECT_EQ(list("Combo9")->currentText(), QStringLiteral("4 Group"));
     EXPECT_EQ(window->menu("mnuFile")->title(), QStringLiteral("File(&F)"));

@@ -299,7 +299,7 @@ TEST_F(WholeProgramTest, EveryCaptionRowFindsItsWidgetAndSwitchingTwiceKeepsEver
     const MemoryImage imageBefore = EncodeImage(codeplug(), Language::Chinese);
     trigger("mnuEnglish");
     EXPECT_EQ(context->state.LanguageFlag, 1);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel Radio Software V1.00"));
+    EXPECT_EQ(shownCaption(window.get()), QStringLiteral("Varnel Radio Software V1.00"));
     EXPECT_EQ(optionWindow("Form5")->windowTitle(), QStringLiteral("Optional Function"));
     trigger("mnuChinese");
     EXPECT_EQ(context->state.LanguageFlag, 0);

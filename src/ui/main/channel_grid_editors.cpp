@@ -15,6 +15,7 @@
 #include "codec/tone_entry.h"
 #include "i18n/captions.h"
 #include "i18n/localized_msgbox.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_grid_view.h"
 #include "ui/main/editor_key_filter.h"
@@ -345,9 +346,12 @@ void ChannelGridView::commitFrequencyText() {
     const int col = editCol_;
     const auto before = rowTexts(row);
     const Language language = context_.state.language();
-    const FrequencyCommitResult result =
-        commitFrequency(context_.codeplug.channels, row, col, text1_->text().toStdString(),
-                        {band->lowMHz, band->highMHz}, language);
+    const std::string typed = text1_->text().toStdString();
+    FrequencyCommitResult result{};
+    context_.document.change(i18n::gridCellStep(row, col), [&](Codeplug& codeplug) {
+        result = commitFrequency(codeplug.channels, row, col, typed,
+                                 {band->lowMHz, band->highMHz}, language);
+    });
     if (result.outcome == FrequencyCommit::OutOfBand) {
         i18n::LocalizedMsgBox(
             context_.mainWindow ? context_.mainWindow : window(), context_.state.LanguageFlag,
@@ -364,7 +368,10 @@ void ChannelGridView::commitToneText() {
     const int row = editRow_;
     const int col = editCol_;
     const auto before = rowTexts(row);
-    commitTone(context_.codeplug.channels, row, col, combo8_->currentText().toStdString());
+    const std::string typed = combo8_->currentText().toStdString();
+    context_.document.change(i18n::gridCellStep(row, col), [&](Codeplug& codeplug) {
+        commitTone(codeplug.channels, row, col, typed);
+    });
     hideEditor(combo8_, false);
     afterChange(row, col, before);
 }
@@ -392,10 +399,13 @@ void ChannelGridView::onToneChosen(int index) {
     const int col = editCol_;
     const auto before = rowTexts(row);
     const std::string chosen = combo8_->itemText(index).toStdString();
-    context_.codeplug.channels.setText(row, col, chosen);
-    // The chosen text goes through the typed-text rule as well; every list
-    // item passes it unchanged or, the Off item, leaves the cell as chosen.
-    commitTone(context_.codeplug.channels, row, col, chosen);
+    context_.document.change(i18n::gridCellStep(row, col), [&](Codeplug& codeplug) {
+        codeplug.channels.setText(row, col, chosen);
+        // The chosen text goes through the typed-text rule as well; every
+        // list item passes it unchanged or, the Off item, leaves the cell as
+        // chosen.
+        commitTone(codeplug.channels, row, col, chosen);
+    });
     hideEditor(combo8_, true);
     afterChange(row, col, before);
 }
@@ -406,8 +416,11 @@ void ChannelGridView::onListChosen(int column, int index) {
     open_ = OpenEditor::None;
     const int row = editRow_;
     const auto before = rowTexts(row);
-    context_.codeplug.channels.setText(row, column, list->itemText(index).toStdString());
-    context_.codeplug.channels.choices().set(row, column, static_cast<std::int16_t>(index));
+    const std::string chosen = list->itemText(index).toStdString();
+    context_.document.change(i18n::gridCellStep(row, column), [&](Codeplug& codeplug) {
+        codeplug.channels.setText(row, column, chosen);
+        codeplug.channels.choices().set(row, column, static_cast<std::int16_t>(index));
+    });
     hideEditor(list, true);
     afterChange(row, column, before);
 }

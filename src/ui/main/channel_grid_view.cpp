@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "i18n/caption_tables.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/plain_header_view.h"
 #include "ui/twips.h"
@@ -126,25 +127,30 @@ void ChannelGridView::showChannels() {
 
 void ChannelGridView::ClearNO(int row) {
     commitOpenEditor();
-    context_.codeplug.channels.ClearNO(row);
+    context_.document.change(i18n::gridCellStep(row, ColNumber),
+                             [row](Codeplug& codeplug) { codeplug.channels.ClearNO(row); });
     refreshRow(row);
 }
 
 void ChannelGridView::ClearGrid() {
     commitOpenEditor();
-    context_.codeplug.channels.ClearGrid();
+    context_.document.change(i18n::stepName("band"),
+                             [](Codeplug& codeplug) { codeplug.channels.ClearGrid(); });
     refreshAll();
 }
 
 void ChannelGridView::ClearGrid1() {
     commitOpenEditor();
-    context_.codeplug.channels.ClearGrid1();
+    context_.document.change(i18n::stepName("new"),
+                             [](Codeplug& codeplug) { codeplug.channels.ClearGrid1(); });
     refreshAll();
 }
 
 void ChannelGridView::SetGrid1Text() {
     commitOpenEditor();
-    context_.codeplug.channels.SetGrid1Text(context_.state.language());
+    // How the lists read is no change of the data: the document rewrites the
+    // states it keeps as well.
+    context_.document.translate(context_.state.language());
     refreshListTexts();
     refreshAll();
 }

@@ -1,15 +1,17 @@
 #include "ui/main/file_commands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "i18n/localized_msgbox.h"
+#include "i18n/step_names.h"
+#include "settings/port_map.h"
 #include "ui/app_context.h"
-#include "ui/main/channel_grid_view.h"
-#include "ui/main/main_window.h"
 
 namespace pl63::ui {
 namespace {
@@ -18,6 +20,12 @@ constexpr Bilingual kNewWarning{"所有信道的数据将被清除！", "All cha
 constexpr Bilingual kNewWarningTitle{"警告", "Warnning"};
 constexpr Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？",
                                        "This file already exists, whether to cover?"};
+constexpr Bilingual kMissingRecent{"文件不存在，已从最近文件列表中移除：\n",
+                                   "The file no longer exists and was removed from the list of "
+                                   "recent files:\n"};
+
+constexpr int kRecentCount = 4;
+const QString kRecentKey = QStringLiteral("recentFiles");
 
 QString text(const Bilingual& texts, Language language) {
     return QString::fromStdString(texts.str(language));
@@ -25,6 +33,13 @@ QString text(const Bilingual& texts, Language language) {
 
 std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// Kept beside the port map, in the settings folder, so every run of the
+// program (and every test's own folder) has its own list.
+QString recentStorePath() {
+    const QString folder = QFile::decodeName(settings::settingsFolder().c_str());
+    return QDir(folder).filePath(QStringLiteral("recent.ini"));
 }
 
 }  // namespace
@@ -53,61 +68,127 @@ QString QtFileDialogs::saveFileName(QWidget* owner, const QString& filter) {
     return dialog.selectedFiles().first();
 }
 
-FileCommands::FileCommands(MainWindow& window)
-    : window_(window), dialogs_(std::make_unique<QtFileDialogs>()) {}
+FileCommands::FileCommands(AppContext& context, QWidget& owner)
+    : context_(context), owner_(owner), dialogs_(std::make_unique<QtFileDialogs>()) {}
 
-int FileCommands::language() const {
-    return window_.context().state.LanguageFlag;
+int FileCommands::languageFlag() const {
+    return context_.state.LanguageFlag;
+}
+
+bool FileCommands::settleUnsavedChanges() {
+    CodeplugDocument& document = context_.document;
+    // A frequency still being typed is an unsaved change as well.
+    document.commitPendingEdits();
+    if (!document.isModified()) return true;
+    const QString name = QFileInfo(document.filePath()).fileName();
+    const int answer = i18n::LocalizedMsgBox(&owner_, languageFlag(),
+                                             i18n::unsavedQuestion(name, languageFlag()),
+                                             i18n::StyleSaveDiscardCancel);
+    if (answer == i18n::IdSave) return save();
+    return answer == i18n::IdDiscard;
 }
 
 void FileCommands::newCodeplug() {
-    const Language lang = window_.context().state.language();
+    if (!settleUnsavedChanges()) return;
+    const Language lang = context_.state.language();
     const int answer =
-        i18n::LocalizedMsgBox(&window_, language(), text(kNewWarning, lang),
+        i18n::LocalizedMsgBox(&owner_, languageFlag(), text(kNewWarning, lang),
                               i18n::StyleOkCancelWarning, text(kNewWarningTitle, lang));
     if (answer == i18n::IdCancel) return;
-    window_.grid()->ClearGrid1();
+    context_.document.replace(
+        i18n::stepName("new"), [](Codeplug& codeplug) { codeplug.channels.ClearGrid1(); }, {});
 }
 
 void FileCommands::open() {
-    const QString path = dialogs_->openFileName(&window_, codeplugFileFilter());
+    if (!settleUnsavedChanges()) return;
+    const QString path = dialogs_->openFileName(&owner_, codeplugFileFilter());
     if (path.isEmpty()) return;
-    AppContext& context = window_.context();
-    const Result<MemoryImage> image = readDatFile(localPath(path));
-    if (!image) {
-        i18n::LocalizedMsgBox(&window_, language(),
-                              QString::fromStdString(image.error().in(context.state.language())),
-                              i18n::StyleOkOnly);
-        return;
-    }
-    DecodeImage(image.value(), context.codeplug, context.state.language());
-    window_.showDecodedImage();
+    load(path);
 }
 
-void FileCommands::save() {
-    AppContext& context = window_.context();
+bool FileCommands::openFile(const QString& path) {
+    // A file of the list that has gone is no reason to ask about the data.
+    if (!QFileInfo::exists(path) && recentFiles().contains(path)) {
+        forget(path);
+        i18n::LocalizedMsgBox(&owner_, languageFlag(),
+                              text(kMissingRecent, context_.state.language()) + path,
+                              i18n::StyleCritical);
+        return false;
+    }
+    if (!settleUnsavedChanges()) return false;
+    return load(path);
+}
+
+bool FileCommands::load(const QString& path) {
+    const Result<MemoryImage> image = readDatFile(localPath(path));
+    if (!image) {
+        i18n::LocalizedMsgBox(&owner_, languageFlag(),
+                              QString::fromStdString(image.error().in(context_.state.language())),
+                              i18n::StyleOkOnly);
+        return false;
+    }
+    const Language lang = context_.state.language();
+    context_.document.replace(
+        i18n::stepName("open"),
+        [&](Codeplug& codeplug) { DecodeImage(image.value(), codeplug, lang); },
+        QFileInfo(path).absoluteFilePath());
+    remember(path);
+    return true;
+}
+
+bool FileCommands::save() {
+    CodeplugDocument& document = context_.document;
     // A frequency still being typed belongs in the file.
-    window_.grid()->commitOpenEditor();
-    const Language lang = context.state.language();
+    document.commitPendingEdits();
+    const Language lang = context_.state.language();
     QString path;
     for (;;) {
-        path = dialogs_->saveFileName(&window_, codeplugFileFilter());
-        if (path.isEmpty()) return;
+        path = dialogs_->saveFileName(&owner_, codeplugFileFilter());
+        if (path.isEmpty()) return false;
         if (!QFileInfo::exists(path)) break;
         const int answer = i18n::LocalizedMsgBox(
-            &window_, language(), text(kOverwriteQuestion, lang), i18n::StyleYesNoQuestion);
+            &owner_, languageFlag(), text(kOverwriteQuestion, lang), i18n::StyleYesNoQuestion);
         if (answer == i18n::IdYes) break;
     }
-    const MemoryImage image = EncodeImage(context.codeplug, lang);
+    const MemoryImage image = EncodeImage(document.data(), lang);
     const Status saved = writeDatFile(localPath(path), image);
     if (!saved) {
         // The old file, if any, is untouched and the caption keeps naming
         // whatever it named: the user must not believe the save happened.
-        i18n::LocalizedMsgBox(&window_, language(), QString::fromStdString(saved.error().in(lang)),
-                              i18n::StyleCritical);
-        return;
+        i18n::LocalizedMsgBox(&owner_, languageFlag(),
+                              QString::fromStdString(saved.error().in(lang)), i18n::StyleCritical);
+        return false;
     }
-    window_.setWindowTitle(QString::fromUtf8(kApplicationTitle) + QStringLiteral("-") + path);
+    document.markSaved(path);
+    remember(path);
+    return true;
+}
+
+QStringList FileCommands::recentFiles() const {
+    QSettings store(recentStorePath(), QSettings::IniFormat);
+    QStringList files = store.value(kRecentKey).toStringList();
+    files.removeAll(QString());
+    return files.mid(0, kRecentCount);
+}
+
+void FileCommands::remember(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    QSettings store(recentStorePath(), QSettings::IniFormat);
+    store.setValue(kRecentKey, files.mid(0, kRecentCount));
+    store.sync();
+    emit recentFilesChanged();
+}
+
+void FileCommands::forget(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    QSettings store(recentStorePath(), QSettings::IniFormat);
+    store.setValue(kRecentKey, files);
+    store.sync();
+    emit recentFilesChanged();
 }
 
 }  // namespace pl63::ui

@@ -1,14 +1,18 @@
 #pragma once
-// New, Open and Save of a codeplug file (*.DAT). The dialogs come through
+// New, Open and Save of a codeplug file (*.DAT), the question before unsaved
+// data are replaced, and the list of files last opened or saved. The commands
+// change the data only through the CodeplugDocument. The dialogs come through
 // one seam so tests answer them without a person; the questions go through
 // LocalizedMsgBox, which tests answer the same way.
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
 namespace pl63::ui {
 
-class MainWindow;
+struct AppContext;
 
 class FileDialogs {
 public:
@@ -32,9 +36,12 @@ private:
 // "<title>(*.DAT)". Case-sensitive file systems also list "*.dat".
 QString codeplugFileFilter();
 
-class FileCommands {
+class FileCommands : public QObject {
+    Q_OBJECT
+
 public:
-    explicit FileCommands(MainWindow& window);
+    // `owner` carries the dialogs and message boxes.
+    FileCommands(AppContext& context, QWidget& owner);
 
     void setDialogs(std::unique_ptr<FileDialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
@@ -42,13 +49,32 @@ public:
     void newCodeplug();
     // mnuOpen: a codeplug file into the grid, the panels and the stores.
     void open();
-    // mnuAssave: the whole image into a file; the caption names it after a
-    // successful save.
-    void save();
+    // A file named from outside the dialog (the command line, a drop, the
+    // recent list): asks about unsaved changes first, like open().
+    bool openFile(const QString& path);
+    // mnuAssave: the whole image into a file; true when it was written.
+    bool save();
+
+    // Before anything replaces data that differ from what was last opened,
+    // saved, read or written: asks Save / Discard / Cancel. True when the
+    // caller may go on (nothing unsaved, saved, or discarded); false on
+    // Cancel, Escape, or a save that was cancelled or failed.
+    bool settleUnsavedChanges();
+
+    // The last four files opened or saved, newest first (kept between runs).
+    QStringList recentFiles() const;
+
+signals:
+    void recentFilesChanged();
 
 private:
-    int language() const;
-    MainWindow& window_;
+    bool load(const QString& path);
+    void remember(const QString& path);
+    void forget(const QString& path);
+    int languageFlag() const;
+
+    AppContext& context_;
+    QWidget& owner_;
     std::unique_ptr<FileDialogs> dialogs_;
 };
 

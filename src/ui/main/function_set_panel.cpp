@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/caption_label.h"
 
@@ -65,8 +66,8 @@ FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
     check3_->setObjectName(QStringLiteral("Check3"));
     check4_ = new QCheckBox(QStringLiteral("接收时禁止VOX"), this);
     check4_->setObjectName(QStringLiteral("Check4"));
-    connect(check3_, &QCheckBox::toggled, this, &FunctionSetPanel::storeChecks);
-    connect(check4_, &QCheckBox::toggled, this, &FunctionSetPanel::storeChecks);
+    connect(check3_, &QCheckBox::toggled, this, [this] { storeChecks("Check3"); });
+    connect(check4_, &QCheckBox::toggled, this, [this] { storeChecks("Check4"); });
 
     // Three rows of three caption/list pairs, the switches below.
     auto* grid = new QGridLayout;
@@ -104,8 +105,12 @@ QComboBox* FunctionSetPanel::addList(const char* name, StoredPosition stored) {
     // The lists of one column line up at the width of the widest.
     combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     lists_.emplace_back(combo, stored);
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, stored](int position) {
-        if (!showing_) context_.codeplug.functions.*stored = static_cast<std::int16_t>(position);
+    const StepName step = i18n::stepName(name);
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, stored, step](int position) {
+        if (showing_) return;
+        context_.document.change(step, [stored, position](Codeplug& codeplug) {
+            codeplug.functions.*stored = static_cast<std::int16_t>(position);
+        });
     });
     return combo;
 }
@@ -149,11 +154,14 @@ void FunctionSetPanel::showFunctions() {
     showing_ = false;
 }
 
-void FunctionSetPanel::storeChecks() {
+void FunctionSetPanel::storeChecks(const char* objectName) {
     if (showing_) return;
-    FunctionSet& f = context_.codeplug.functions;
-    f.cancelOperation = check3_->isChecked();
-    f.rxBannedVox = check4_->isChecked();
+    const bool cancelOperation = check3_->isChecked();
+    const bool rxBannedVox = check4_->isChecked();
+    context_.document.change(i18n::stepName(objectName), [&](Codeplug& codeplug) {
+        codeplug.functions.cancelOperation = cancelOperation;
+        codeplug.functions.rxBannedVox = rxBannedVox;
+    });
 }
 
 }  // namespace pl63::ui

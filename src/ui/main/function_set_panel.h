@@ -42,7 +42,7 @@ signals:
 private:
     using StoredPosition = std::int16_t FunctionSet::*;
     QComboBox* addList(const char* name, StoredPosition stored);
-    void storeChecks();
+    void storeChecks(const char* objectName);
 
     AppContext& context_;
     bool showing_ = false;  // the controls are being set from the stores

@@ -2,18 +2,20 @@
 // The main window's presentation of a transfer with the radio: the status
 // label blinking through Timer2, ProgressBar1 (0..460), messages through
 // LocalizedMsgBox, the commands disabled while it runs, and the image taken
-// from and put back into the Codeplug. The protocol itself is the engine's.
+// from the Codeplug and, after a read, handed to the CodeplugDocument. The
+// protocol itself is the engine's.
 #include "link/qt/serial_link.h"
+#include "ui/main/transfer_view.h"
 
 namespace pl63::ui {
 
-class MainWindow;
+struct AppContext;
 
 class GuiLink : public link::SerialLink {
     Q_OBJECT
 
 public:
-    explicit GuiLink(MainWindow& window);
+    GuiLink(AppContext& context, TransferView& view);
 
     void setStatusText(const std::string& text) override;
     void setStatusVisible(bool visible) override;
@@ -30,9 +32,11 @@ public:
     std::string passwordBoxText() override;
     std::string encodeImage() override;
     void decodeImage(const std::string& readData) override;
+    void transferEnded(link::LinkOutcome outcome) override;
 
 private:
-    MainWindow& window_;
+    AppContext& context_;
+    TransferView& view_;
 };
 
 }  // namespace pl63::ui

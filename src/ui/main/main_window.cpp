@@ -2,7 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QVBoxLayout>
@@ -10,6 +15,7 @@
 #include "i18n/caption_tables.h"
 #include "i18n/captions.h"
 #include "i18n/language_flag.h"
+#include "i18n/step_names.h"
 #include "settings/parameter_file.h"
 #include "settings/qt/language_hint.h"
 #include "ui/after_first_paint.h"
@@ -24,12 +30,14 @@ namespace pl63::ui {
 MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* parent)
     : QMainWindow(parent), context_(context) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Varnel对讲机编程软件 V1.00"));
+    // "[*]": Qt marks the caption there while the data are modified.
+    setWindowTitle(QStringLiteral("Varnel对讲机编程软件 V1.00[*]"));
     context_.mainWindow = this;
     context_.windows.setOwner(this);
+    setAcceptDrops(true);
 
-    link_ = std::make_unique<GuiLink>(*this);
-    files_ = std::make_unique<FileCommands>(*this);
+    link_ = std::make_unique<GuiLink>(context_, *this);
+    files_ = std::make_unique<FileCommands>(context_, *this);
     context_.portIsOpen = [this] { return link_->portIsOpen(); };
     context_.startPasswordTransfer = [this] { return link_->engine().startPasswordTransfer(); };
 
@@ -44,7 +52,19 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
     connect(&context_.state, &ProgramState::loginModeChanged, this, &MainWindow::loginModeChanged);
     connect(&context_.state, &ProgramState::tuneModeChanged, this, &MainWindow::tuneModeChanged);
 
+    CodeplugDocument& document = context_.document;
+    connect(&document, &CodeplugDocument::replaced, this, &MainWindow::showDecodedImage);
+    connect(&document, &CodeplugDocument::stateChanged, this, &MainWindow::showHistoryState);
+    connect(&document, &CodeplugDocument::saved, this, &MainWindow::showSavedFile);
+    connect(&document, &CodeplugDocument::pendingEditsWanted, grid_,
+            &ChannelGridView::commitOpenEditor);
+    connect(files_.get(), &FileCommands::recentFilesChanged, this, &MainWindow::showRecentFiles);
+
     runStartup(startup);
+    // What start-up put in place is where undo stops and what "modified" is
+    // measured against.
+    document.startOver();
+    showRecentFiles();
 }
 
 MainWindow::~MainWindow() {
@@ -103,7 +123,9 @@ void MainWindow::buildWidgets() {
     layout->addWidget(transferLine);
     layout->addWidget(rightsLabel_);
 
-    connect(frame1_, &TypeSelectionPanel::bandChangeConfirmed, grid_, &ChannelGridView::ClearGrid);
+    // The band change has cleared the channels in the data.
+    connect(frame1_, &TypeSelectionPanel::bandChangeConfirmed, grid_,
+            &ChannelGridView::showChannels);
     connect(frame2_, &FunctionSetPanel::gestureCaptionClicked, this,
             &MainWindow::gestureCaptionClicked);
 }
@@ -188,6 +210,11 @@ void MainWindow::applyCaptionTableOf(const QString& windowName) {
         windowName == objectName() ? this : context_.windows.window(context_, windowName);
     if (!window) return;  // a window this build does not have
     i18n::applyCaptionTable(window, i18n::captionTable(windowName), flag);
+    if (window == this) {
+        if (!windowTitle().contains(QLatin1String("[*]")))
+            setWindowTitle(windowTitle() + QStringLiteral("[*]"));
+        showHistoryState();
+    }
 }
 
 void MainWindow::switchLanguage(std::int16_t flag) {
@@ -210,6 +237,35 @@ void MainWindow::showDecodedImage() {
     frame1_->showBand();
     frame1_->showPassword();
     context_.state.announceStoresDecoded();
+}
+
+void MainWindow::openFromOutside(const QString& path) {
+    files_->openFile(path);
+}
+
+void MainWindow::startRead() {
+    if (!files_->settleUnsavedChanges()) return;
+    link_->engine().startRead();
+}
+
+QString MainWindow::passwordBoxText() const {
+    return frame1_->passwordBox()->text();
+}
+
+void MainWindow::showHistoryState() {
+    const CodeplugDocument& document = context_.document;
+    setWindowModified(document.isModified());
+    if (!undo_) return;
+    const int flag = context_.state.LanguageFlag;
+    undo_->setEnabled(document.canUndo());
+    undo_->setText(i18n::undoItemText(document.undoName(), flag));
+    redo_->setEnabled(document.canRedo());
+    redo_->setText(i18n::redoItemText(document.redoName(), flag));
+}
+
+void MainWindow::showSavedFile(const QString& path) {
+    setWindowTitle(QString::fromUtf8(kApplicationTitle) + QStringLiteral("-") + path +
+                   QStringLiteral("[*]"));
 }
 
 void MainWindow::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
@@ -269,6 +325,10 @@ void MainWindow::showWindow(const char* objectName) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_ && !files_->settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     shutdown();
     // Every other window goes with the main window, shown or not.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -276,6 +336,33 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     emit closed();
+}
+
+namespace {
+
+// The local .DAT file a drag carries, if it carries exactly one.
+QString droppedCodeplug(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    if (QFileInfo(path).suffix().compare(QLatin1String("DAT"), Qt::CaseInsensitive) != 0) return {};
+    return path;
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedCodeplug(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedCodeplug(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // The drag ends first: the question and the messages of the open come
+    // after the file manager has its pointer back.
+    QTimer::singleShot(0, this, [this, path] { openFromOutside(path); });
 }
 
 void MainWindow::shutdown() {

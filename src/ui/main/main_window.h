@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ui/main/file_commands.h"
+#include "ui/main/transfer_view.h"
 
 namespace pl63::ui {
 
@@ -37,7 +38,7 @@ struct MainWindowStartup {
     std::function<std::optional<std::int16_t>()> languageHint;
 };
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public TransferView {
     Q_OBJECT
 
 public:
@@ -55,9 +56,14 @@ public:
     // the two languages.
     void switchLanguage(std::int16_t flag);
 
-    // Rewrites every control of this window from the Codeplug after
-    // DecodeImage (a read or an Open) and tells the other windows.
+    // Rewrites every control of this window from the Codeplug after the
+    // document replaced its data (a read, an Open, New, undo, redo) and tells
+    // the other windows.
     void showDecodedImage();
+
+    // Opens a codeplug file named from outside (the command line, a drop),
+    // as File > Open would once the file is chosen.
+    void openFromOutside(const QString& path);
 
     // Test seam for the open and save dialogs.
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
@@ -70,8 +76,8 @@ public:
     FileCommands& files() const { return *files_; }
     QString parameterPath() const { return parameterPath_; }
 
-    QLabel* statusLabel() const { return statusLabel_; }
-    QProgressBar* progressBar() const { return progressBar_; }
+    QLabel* statusLabel() const override { return statusLabel_; }
+    QProgressBar* progressBar() const override { return progressBar_; }
     QToolBar* toolbar() const { return toolbar_; }
     QMenu* menu(const char* objectName) const;
     QAction* menuAction(const char* objectName) const;
@@ -82,8 +88,13 @@ public:
     bool isLocked() const;
 
     // GuiLink: the transfer's hold on the window.
-    void setCommandsEnabled(bool enabled);
-    void prepareForTransfer();
+    QWidget* messageOwner() override { return this; }
+    void setCommandsEnabled(bool enabled) override;
+    void prepareForTransfer() override;
+    QString passwordBoxText() const override;
+
+    // Read Frequency: asks about unsaved changes before the radio is touched.
+    void startRead();
 
 signals:
     // The window has closed and the parameter file is written: the program
@@ -92,12 +103,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void applyCaptionTableOf(const QString& windowName);
 
     void buildWidgets();
     void buildMenus();
+    void buildEditMenu();
+    // The Edit menu names the steps undo and redo would take; the caption
+    // shows whether the data are modified.
+    void showHistoryState();
+    void showRecentFiles();
+    void showSavedFile(const QString& path);
     void buildToolbar();
     // frmAbout and FormCOM, created on first touch like the option windows.
     void registerShellWindows();
@@ -124,6 +143,10 @@ private:
     QLabel* rightsLabel_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> toolButtons_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QList<QAction*> recentItems_;
+    QAction* recentSeparator_ = nullptr;
 
     std::unique_ptr<GuiLink> link_;
     std::unique_ptr<FileCommands> files_;

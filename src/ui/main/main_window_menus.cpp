@@ -1,5 +1,6 @@
 // Form1's menu bar and Toolbar1: built in the order the user sees them, with
 // the design (Chinese) texts that ApplyCaptions rewrites.
+#include <QDir>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -37,6 +38,7 @@ void MainWindow::buildMenus() {
     bar->setObjectName(QStringLiteral("MenuBar1"));
     FileCommands* files = files_.get();
     link::LinkEngine* engine = &link_->engine();
+    CodeplugDocument* document = &context_.document;
 
     QMenu* file = addMenu(bar, "mnuFile", "文件(&F)");
     connect(addItem(file, "mnuNew", "新建(&N)", QKeySequence::New), &QAction::triggered, this,
@@ -45,12 +47,29 @@ void MainWindow::buildMenus() {
             [files] { files->open(); });
     connect(addItem(file, "mnuAssave", "保存(&S)", QKeySequence::Save), &QAction::triggered, this,
             [files] { files->save(); });
+    // The files last opened or saved come between Save and Quit.
+    recentSeparator_ = file->addSeparator();
+    recentSeparator_->setObjectName(QStringLiteral("mnurecentline"));
     addSeparator(file, "mnuline");
     connect(addItem(file, "mnuQuit", "退出(&Q)"), &QAction::triggered, this, &QWidget::close);
 
+    QMenu* edit = addMenu(bar, "mnuEdit", "编辑(&E)");
+    undo_ = addItem(edit, "mnuUndo", "撤销(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = addItem(edit, "mnuRedo", "重做(&R)");
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undo_, &QAction::triggered, this, [document] {
+        document->commitPendingEdits();
+        document->undo();
+    });
+    connect(redo_, &QAction::triggered, this, [document] {
+        document->commitPendingEdits();
+        document->redo();
+    });
+
     QMenu* programming = addMenu(bar, "mnupro", "编程(&P)");
     connect(addItem(programming, "mnureadFre", "读频(&R)"), &QAction::triggered, this,
-            [engine] { engine->startRead(); });
+            &MainWindow::startRead);
     connect(addItem(programming, "mnuwriteFre", "写频(&W)"), &QAction::triggered, this,
             [engine] { engine->startWrite(); });
     addSeparator(programming, "mnuline1");
@@ -136,7 +155,7 @@ void MainWindow::toolbarKey(const QString& key) {
     } else if (key == QLatin1String("save")) {
         files_->save();
     } else if (key == QLatin1String("read")) {
-        link_->engine().startRead();
+        startRead();
     } else if (key == QLatin1String("write")) {
         link_->engine().startWrite();
     } else if (key == QLatin1String("TAnMa")) {
@@ -148,6 +167,28 @@ void MainWindow::toolbarKey(const QString& key) {
         if (!state.loginExit.click(now)) return;
         state.loginGesture.clear();
         state.setLoginMode(false);
+    }
+}
+
+void MainWindow::showRecentFiles() {
+    QMenu* file = menu("mnuFile");
+    for (QAction* item : recentItems_) {
+        file->removeAction(item);
+        item->deleteLater();
+    }
+    recentItems_.clear();
+    const QStringList files = files_->recentFiles();
+    recentSeparator_->setVisible(!files.isEmpty());
+    QAction* before = menuAction("mnuline");
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), file);
+        item->setObjectName(QStringLiteral("mnurecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { files_->openFile(path); });
+        file->insertAction(before, item);
+        recentItems_ << item;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "codec/band.h"
 #include "i18n/localized_msgbox.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 
 namespace pl63::ui {
@@ -51,7 +52,11 @@ TypeSelectionPanel::TypeSelectionPanel(AppContext& context, QWidget* parent)
             [this] { context_.codeplug.PreviousBandIndex = combo1_->currentIndex(); });
     connect(combo1_, &QComboBox::currentIndexChanged, this, &TypeSelectionPanel::bandChosen);
     connect(text2_, &PasswordBox::passwordChanged, this, [this](const QString& trimmed) {
-        context_.codeplug.CommPassword = trimmed.toLatin1().toStdString();
+        const std::string password = trimmed.toLatin1().toStdString();
+        // Typed key by key, undone as one step.
+        context_.document.changeOngoing(i18n::stepName("password"), [&](Codeplug& codeplug) {
+            codeplug.CommPassword = password;
+        });
     });
 }
 
@@ -79,19 +84,29 @@ int TypeSelectionPanel::BandHighMHz() const {
 
 void TypeSelectionPanel::bandChosen(int position) {
     if (position < 0) return;
-    Codeplug& codeplug = context_.codeplug;
-    // The limits follow the list at once, even if the change is cancelled
-    // below: the list keeps showing the new band.
-    codeplug.band = static_cast<std::int16_t>(position);
-    if (position == codeplug.PreviousBandIndex) return;
+    const auto band = static_cast<std::int16_t>(position);
+    const StepName step = i18n::stepName("band");
+    // Back to the band the channels were entered for (or the band shown from
+    // the data): no question.
+    if (position == context_.codeplug.PreviousBandIndex) {
+        context_.document.change(step, [band](Codeplug& codeplug) { codeplug.band = band; });
+        return;
+    }
 
     const Language language = context_.state.language();
     const int answer = i18n::LocalizedMsgBox(
         window(), context_.state.LanguageFlag, QString::fromStdString(kBandQuestion.str(language)),
         i18n::StyleOkCancelQuestion, QString::fromStdString(kBandQuestionTitle.str(language)));
-    if (answer != i18n::IdOk) return;
-    codeplug.PreviousBandIndex = static_cast<std::int16_t>(position);
-    emit bandChangeConfirmed();
+    const bool confirmed = answer == i18n::IdOk;
+    // The limits follow the list even when the change is cancelled: the list
+    // keeps showing the new band. One step, the cleared channels with it.
+    context_.document.change(step, [band, confirmed](Codeplug& codeplug) {
+        codeplug.band = band;
+        if (!confirmed) return;
+        codeplug.PreviousBandIndex = band;
+        codeplug.channels.ClearGrid();
+    });
+    if (confirmed) emit bandChangeConfirmed();
 }
 
 }  // namespace pl63::ui

@@ -7,6 +7,7 @@
 
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/twips.h"
 
@@ -94,8 +95,10 @@ void DebugWindow::showStores() {
 
 // Also with the sliders disabled: the shown values go back unchanged.
 void DebugWindow::acceptEdits() {
-    context_.codeplug.TxHighPowerTune = high_.slider->value();
-    context_.codeplug.TxLowPowerTune = low_.slider->value();
+    context_.document.change(i18n::stepName("Form2"), [this](Codeplug& codeplug) {
+        codeplug.TxHighPowerTune = high_.slider->value();
+        codeplug.TxLowPowerTune = low_.slider->value();
+    });
     hide();
 }
 

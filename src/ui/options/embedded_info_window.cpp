@@ -6,6 +6,7 @@
 
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/embedded_text.h"
 #include "ui/options/ok_cancel_row.h"
@@ -78,8 +79,10 @@ void EmbeddedInfoWindow::showStores() {
 
 void EmbeddedInfoWindow::acceptEdits() {
     // Every character is one the radio holds in one byte (see the validator).
-    for (int i = 0; i < 2; ++i)
-        context_.codeplug.EmbeddedInfo[i] = lines_[i]->text().toLatin1().toStdString();
+    context_.document.change(i18n::stepName("Form7"), [this](Codeplug& codeplug) {
+        for (int i = 0; i < 2; ++i)
+            codeplug.EmbeddedInfo[i] = lines_[i]->text().toLatin1().toStdString();
+    });
     hide();
 }
 

@@ -7,6 +7,7 @@
 
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
 #include "ui/options/radio_side_view.h"
@@ -90,8 +91,10 @@ void KeySettingsWindow::showStores() {
 }
 
 void KeySettingsWindow::acceptEdits() {
-    context_.codeplug.Pf1Key = pf1_->currentIndex();
-    context_.codeplug.Pf2Key = pf2_->currentIndex();
+    context_.document.change(i18n::stepName("Form6"), [this](Codeplug& codeplug) {
+        codeplug.Pf1Key = pf1_->currentIndex();
+        codeplug.Pf2Key = pf2_->currentIndex();
+    });
     hide();
 }
 

@@ -11,6 +11,7 @@
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/localized_msgbox.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
 #include "ui/twips.h"
@@ -213,21 +214,22 @@ void OptionalFunctionsWindow::showStores() {
 }
 
 void OptionalFunctionsWindow::acceptEdits() {
-    Codeplug& codeplug = context_.codeplug;
-    auto& settings = codeplug.OptionalSettings;
-    settings[3] = positionText(pttId_);
-    settings[8] = positionText(voxVolumeControl_);
-    settings[9] = positionText(duplicate_);
-    settings[10] = positionText(priority_);
-    // No selection stores channel 0.
-    settings[11] = std::to_string(preferredChannel_->currentIndex() + 1);
-    settings[12] = positionText(retraceA_);
-    settings[13] = positionText(retraceB_);
-    settings[14] = positionText(returnChannel_);
-    settings[18] = receiveDelay_.text->text().toStdString();
-    settings[19] = launchDelay_.text->text().toStdString();
-    dtmf_->writeCodes(codeplug);
-    dtmf_->writeSettings(codeplug);
+    context_.document.change(i18n::stepName("Form5"), [this](Codeplug& codeplug) {
+        auto& settings = codeplug.OptionalSettings;
+        settings[3] = positionText(pttId_);
+        settings[8] = positionText(voxVolumeControl_);
+        settings[9] = positionText(duplicate_);
+        settings[10] = positionText(priority_);
+        // No selection stores channel 0.
+        settings[11] = std::to_string(preferredChannel_->currentIndex() + 1);
+        settings[12] = positionText(retraceA_);
+        settings[13] = positionText(retraceB_);
+        settings[14] = positionText(returnChannel_);
+        settings[18] = receiveDelay_.text->text().toStdString();
+        settings[19] = launchDelay_.text->text().toStdString();
+        dtmf_->writeCodes(codeplug);
+        dtmf_->writeSettings(codeplug);
+    });
     hide();
 }
 

@@ -5,6 +5,7 @@
 #include "codec/test_frequency.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
 #include "ui/options/test_frequency_table.h"
@@ -61,10 +62,12 @@ void TestFrequencyWindow::snapRow(int row, int column) {
 
 void TestFrequencyWindow::acceptEdits() {
     table_->finishEditing();
-    for (int row = 0; row < kChannelCount; ++row) {
-        context_.codeplug.TestFrequencies[row] = {table_->cellText(row, TestColRx).toStdString(),
-                                                  table_->cellText(row, TestColTx).toStdString()};
-    }
+    context_.document.change(i18n::stepName("Form4"), [this](Codeplug& codeplug) {
+        for (int row = 0; row < kChannelCount; ++row) {
+            codeplug.TestFrequencies[row] = {table_->cellText(row, TestColRx).toStdString(),
+                                             table_->cellText(row, TestColTx).toStdString()};
+        }
+    });
     hide();
 }
 
