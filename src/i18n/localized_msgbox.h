@@ -28,6 +28,7 @@ enum MsgBoxStyle : int {
     StyleOkOnly = 0,
     StyleCritical = 16,            // OK, error icon
     StyleYesNoQuestion = 36,       // Yes/No, question icon
+    StyleExclamation = 48,         // OK, warning icon
     StyleInformation = 64,         // OK, information icon
     StyleOkCancelWarning = 305,    // OK/Cancel, warning icon, Cancel default
     StyleOkCancelQuestion = 4385,  // OK/Cancel, question icon, Cancel default, system modal

@@ -3,6 +3,7 @@
 #include "codec/dat_file.h"
 #include "codec/frequency_entry.h"
 #include "codec/image_codec.h"
+#include "codec/tone_code.h"
 #include "ui_main/main_window_fixture.h"
 
 namespace pl63::ui::test {
@@ -105,6 +106,35 @@ TEST_F(FileCommandsTest, AFileWithoutTheSignatureIsRefusedAndNothingChanges) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("Document type not to open."));
     EXPECT_TRUE(codeplug().channels.inUse(1));
+}
+
+// "GZQ72" and random bytes: the grid shows what the file holds, and one
+// warning names the channels no radio could have.
+TEST_F(FileCommandsTest, AFileWithImpossibleChannelValuesOpensWithOneWarningNamingThem) {
+    std::vector<std::uint8_t> raw(0x350, 0xFF);
+    const std::uint8_t channel2[] = {0x17, 0x62, 0x29, 0x2D, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const std::uint8_t channel5[] = {0x00, 0x50, 0x12, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x22, 0xF5};
+    std::copy(std::begin(channel2), std::end(channel2), raw.begin() + 0x10);
+    std::copy(std::begin(channel5), std::end(channel5), raw.begin() + 0x40);
+    ASSERT_TRUE(writeDatFile((folder / "odd.DAT").string(), MemoryImage(raw)).ok());
+
+    for (const char* language : {"mnuChinese", "mnuEnglish"}) {
+        trigger(language);
+        messages.clear();
+        fileNames = {path("odd.DAT")};
+        trigger("mnuOpen");
+        EXPECT_EQ(rxShown(2), QStringLiteral("2D2.96217"));
+        EXPECT_EQ(window->grid()->item(4, ColRxTone)->text().toStdString(), decodeToneCode(0xF522));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].style, i18n::StyleExclamation);
+    }
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral(": 2, 5.")));
+    trigger("mnuChinese");
+    messages.clear();
+    fileNames = {path("odd.DAT")};
+    trigger("mnuOpen");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("：2、5。")));
 }
 
 TEST_F(FileCommandsTest, OverwriteRefusedShowsTheDialogAgainThenAcceptedWrites) {

@@ -8,6 +8,7 @@
 
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
+#include "codec/impossible_values.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "settings/port_map.h"
@@ -133,6 +134,10 @@ bool FileCommands::load(const QString& path) {
         [&](Codeplug& codeplug) { DecodeImage(image.value(), codeplug, lang); },
         QFileInfo(path).absoluteFilePath());
     remember(path);
+    if (const auto warning = impossibleValuesWarning(image.value())) {
+        i18n::LocalizedMsgBox(&owner_, languageFlag(), QString::fromStdString(warning->in(lang)),
+                              i18n::StyleExclamation);
+    }
     return true;
 }
 
