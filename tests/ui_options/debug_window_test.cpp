@@ -61,6 +61,19 @@ TEST_F(DebugWindowTest, StartsWithTheStartUpValuesAndLockedSliders) {
     EXPECT_EQ(window->size(), twipsToPixels(5475, 3630));
 }
 
+// A window made later follows DebugUnlocked, not TuneMode: a decode in
+// TuneMode has cleared it, and the tuning values are not sent then.
+TEST_F(DebugWindowTest, AWindowMadeLaterFollowsDebugUnlocked) {
+    const std::pair<bool, bool> cases[] = {{true, false}, {false, true}};
+    for (const auto& [tuneMode, debugUnlocked] : cases) {
+        context.state.setTuneMode(tuneMode);
+        context.codeplug.DebugUnlocked = debugUnlocked;
+        DebugWindow later(context, nullptr);
+        EXPECT_EQ(child<QSlider>(&later, "Slider1")->isEnabled(), debugUnlocked) << tuneMode;
+        EXPECT_EQ(child<QSlider>(&later, "Slider3")->isEnabled(), debugUnlocked) << tuneMode;
+    }
+}
+
 TEST_F(DebugWindowTest, TheGestureUnlocksTheSlidersAndOkStoresWhatTheyShow) {
     enterTuneModeThroughForm5();
     ASSERT_TRUE(slider("Slider1")->isEnabled());

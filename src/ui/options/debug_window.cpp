@@ -47,8 +47,10 @@ DebugWindow::DebugWindow(AppContext& context, QWidget* owner)
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
 
     // Created at start-up, before any TuneMode; from then on only entering
-    // and leaving TuneMode change whether the sliders move.
-    const bool unlocked = context_.state.TuneMode();
+    // and leaving TuneMode change whether the sliders move. A window made
+    // later starts as the tuning values would be sent: after a decode in
+    // TuneMode, locked until the mode is entered again.
+    const bool unlocked = context_.codeplug.DebugUnlocked;
     for (Tuning* tuning : {&high_, &low_}) {
         tuning->slider->setEnabled(unlocked);
         QSlider* slider = tuning->slider;
