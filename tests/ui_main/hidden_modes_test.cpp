@@ -1,5 +1,7 @@
 // The LoginMode gesture on three Function Set captions, the exits of both
 // hidden modes on their toolbar buttons, and Text2 with its mask and filter.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QToolButton>
 
 #include "ui_main/main_window_fixture.h"
@@ -99,6 +101,33 @@ TEST_F(HiddenModesTest, PasswordBoxTakesOnlyPasswordCharactersAndKeepsThemTrimme
     text2()->clearFocus();
     EXPECT_EQ(codeplug().CommPassword, "77");
     EXPECT_EQ(text2()->echoMode(), QLineEdit::Password);
+}
+
+TEST_F(HiddenModesTest, PasteIntoThePasswordBoxKeepsWhatTypingWould) {
+    text2()->setFocus();
+    QTest::keyClicks(text2(), "ab");
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 1-2.x\tY!\n"));
+    QTest::keyClick(text2(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(text2(), "z");
+    EXPECT_EQ(text2()->text(), QStringLiteral("ab12.xYz"));
+    EXPECT_EQ(codeplug().CommPassword, "ab12.xYz");
+}
+
+// Buttons 7 and 8 show no tooltip, in either language: only 1-3, 5 and 6
+// have one.
+TEST_F(HiddenModesTest, TheHiddenModeButtonsHaveNoTooltip) {
+    context->state.setLoginMode(true);
+    context->state.setTuneMode(true);
+    for (const char* language : {"mnuEnglish", "mnuChinese"}) {
+        trigger(language);
+        for (const char* key : {"TAnMa", "Login"}) {
+            QAction* action = window->toolButton(key);
+            ASSERT_TRUE(action->isVisible()) << key;
+            EXPECT_TRUE(action->toolTip().isEmpty()) << key;
+            EXPECT_TRUE(window->toolbar()->widgetForAction(action)->toolTip().isEmpty()) << key;
+        }
+        EXPECT_FALSE(window->toolButton("read")->toolTip().isEmpty());
+    }
 }
 
 }  // namespace

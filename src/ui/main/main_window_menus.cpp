@@ -133,10 +133,12 @@ void MainWindow::buildToolbar() {
             continue;
         }
         const QString name = QString::fromLatin1(key);
-        QAction* action = toolbar_->addAction(toolbarIcon(name), name);
+        // A button without tooltip has no text either: Qt shows the text
+        // as the tooltip of an action that has none.
+        QAction* action = toolbar_->addAction(toolbarIcon(name), tip ? name : QString());
         action->setObjectName(name);
         action->setData(name);
-        action->setToolTip(tip ? QString::fromUtf8(tip) : QString());
+        if (tip) action->setToolTip(QString::fromUtf8(tip));
         connect(action, &QAction::triggered, this, [this, name] { toolbarKey(name); });
         toolButtons_[name] = action;
     }

@@ -9,8 +9,25 @@ PasswordBox::PasswordBox(QWidget* parent) : QLineEdit(parent) {
     // The radio software masked with "*", not the platform's bullet.
     setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     setMasked(true);
-    // Pasting goes around the key filter; what it brings is kept trimmed too.
-    connect(this, &QLineEdit::textEdited, this, [this] { publish(); });
+    // A paste (keys, context menu, middle button) or a drop brings its text
+    // past the key filter: the same rule then drops what could not be typed.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
+        const QString kept = typeablePart(edited);
+        if (kept != edited) {
+            const int cursor = typeablePart(edited.left(cursorPosition())).size();
+            setText(kept);
+            setCursorPosition(cursor);
+        }
+        publish();
+    });
+}
+
+QString PasswordBox::typeablePart(const QString& text) {
+    QString kept;
+    for (QChar c : text) {
+        if (acceptsCharacter(c)) kept += c;
+    }
+    return kept;
 }
 
 void PasswordBox::setMasked(bool masked) {

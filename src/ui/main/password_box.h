@@ -1,6 +1,6 @@
 #pragma once
 // Text2: the communication password on the main window. Only the characters
-// a radio password may hold can be typed; the trimmed text becomes
+// a radio password may hold can be typed or pasted; the trimmed text becomes
 // CommPassword after every key and when the box loses the focus. Masked with
 // "*" except in LoginMode.
 #include <QLineEdit>
@@ -21,6 +21,8 @@ public:
     // Typed characters the box keeps: digits, A-Z, a-z and "."; Backspace and
     // the editing keys that type nothing are not filtered.
     static bool acceptsCharacter(QChar c);
+    // The characters of `text` the key filter would have let through.
+    static QString typeablePart(const QString& text);
 
 signals:
     // The text to keep as CommPassword, blanks at both ends removed.
