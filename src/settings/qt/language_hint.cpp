@@ -18,8 +18,17 @@ std::optional<std::int16_t> takeLanguageHint(QSettings& store) {
 }
 
 std::optional<std::int16_t> takeLanguageHint() {
+#ifdef Q_OS_WIN
+    // The key sits directly under HKEY_CURRENT_USER, where installers of the
+    // radio software put it, not under its Software key where QSettings keeps
+    // an organisation's settings.
+    QSettings store(
+        QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromLatin1(kLanguageHintOrganization),
+        QSettings::NativeFormat);
+#else
     QSettings store(QSettings::NativeFormat, QSettings::UserScope,
                     QString::fromLatin1(kLanguageHintOrganization));
+#endif
     return takeLanguageHint(store);
 }
 

@@ -19,8 +19,8 @@ inline constexpr const char* kLanguageHintKey = "Languages";
 // nothing (and the value is left alone) when it is missing or empty.
 std::optional<std::int16_t> takeLanguageHint(QSettings& store);
 
-// The same on the user's own store:
-// QSettings(NativeFormat, UserScope, "PK-63").
+// The same on the user's own store: the registry key HKEY_CURRENT_USER\PK-63
+// on Windows, elsewhere QSettings(NativeFormat, UserScope, "PK-63").
 std::optional<std::int16_t> takeLanguageHint();
 
 // The start-up choice: the hint when there is one, else the language byte of
