@@ -52,17 +52,19 @@ std::string parameterFilePath(const std::string& programFolder) {
 
 ParameterBytes readParameterFile(const std::string& path) {
     ParameterBytes bytes;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        // Created empty, as the program always did; reads as all zero.
-        std::ofstream create(path, std::ios::binary | std::ios::app);
-        return bytes;
-    }
     char raw[3] = {0, 0, 0};
-    in.read(raw, sizeof raw);
+    std::streamsize held = 0;
+    if (std::ifstream in{path, std::ios::binary}) {
+        in.read(raw, sizeof raw);
+        held = in.gcount();
+    }
     bytes.lock = static_cast<std::uint8_t>(raw[0]);
     bytes.port = static_cast<std::uint8_t>(raw[1]);
     bytes.language = static_cast<std::uint8_t>(raw[2]);
+    // A missing or short file is made whole at once with what it read as:
+    // an empty file left behind by a program that never got to close would
+    // otherwise stay empty.
+    if (held < static_cast<std::streamsize>(sizeof raw)) writeParameterFile(path, bytes);
     return bytes;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The `parameter` file: three bytes kept between runs, read at start-up and
-// written back when the main window closes.
+// written whole whenever one of them changes and when the main window closes.
 //   byte 0  lock state of the editor (1 locked, 0 unlocked, others unlocked)
 //   byte 1  serial port number chosen in the port window
 //   byte 2  LanguageFlag (0 Chinese, 1 English)
@@ -27,8 +27,9 @@ std::string parameterFolder(const std::string& programFolder);
 std::string parameterFilePath(const std::string& programFolder);
 
 // Reads the three bytes; a byte beyond the end of the file reads as 0. A
-// missing file is created empty (and reads as all zero); a file that cannot be
-// read or created also reads as all zero.
+// missing or shorter file is written whole with the bytes it read as (all
+// zero for a missing one), so it is never left empty; a file that cannot be
+// read also reads as all zero.
 ParameterBytes readParameterFile(const std::string& path);
 
 // Writes exactly the three bytes through a temporary file renamed over the

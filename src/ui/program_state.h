@@ -44,7 +44,19 @@ public:
     DoubleClickExit loginExit;    // toolbar button "Login"
     DoubleClickExit tuneExit;     // toolbar button "TAnMa"
 
+    // After a language switch has rewritten every caption table: texts
+    // that no table holds follow. The language is a setting as well.
+    void announceLanguageChanged() {
+        emit languageChanged();
+        emit settingsChanged();
+    }
+    // The lock, the saved port or the language has changed: the `parameter`
+    // file keeps them at once, not only when the program closes.
+    void announceSettingsChanged() { emit settingsChanged(); }
+
 signals:
+    void languageChanged();
+    void settingsChanged();
     void loginModeChanged(bool on);
     void tuneModeChanged(bool on);
     void storesDecoded();

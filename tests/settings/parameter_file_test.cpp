@@ -44,21 +44,22 @@ protected:
     std::string path_;
 };
 
-TEST_F(ParameterFileTest, MissingFileIsCreatedEmptyAndReadsAsZero) {
+TEST_F(ParameterFileTest, MissingFileIsCreatedWholeAndReadsAsZero) {
     const ParameterBytes bytes = readParameterFile(path_);
     EXPECT_EQ(bytes.lock, 0);
     EXPECT_EQ(bytes.port, 0);
     EXPECT_EQ(bytes.language, 0);
     ASSERT_TRUE(fs::exists(path_));
-    EXPECT_EQ(fs::file_size(path_), 0u);
+    EXPECT_EQ(readRaw(), std::string("\0\0\0", 3));
 }
 
-TEST_F(ParameterFileTest, ShortFilesReadMissingBytesAsZeroAndLongFilesOnlyThree) {
+TEST_F(ParameterFileTest, ShortFilesReadMissingBytesAsZeroAndAreMadeWholeLongFilesOnlyThree) {
     writeRaw(std::string("\x01", 1));
     ParameterBytes bytes = readParameterFile(path_);
     EXPECT_EQ(bytes.lock, 1);
     EXPECT_EQ(bytes.port, 0);
     EXPECT_EQ(bytes.language, 0);
+    EXPECT_EQ(readRaw(), std::string("\x01\0\0", 3));
 
     writeRaw(std::string("\x02\x0c\x01\x55\x66", 5));
     bytes = readParameterFile(path_);

@@ -2,7 +2,12 @@
 // the file written back however the window closes.
 #include "ui_main/main_window_fixture.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+
 #include <QLineEdit>
+
+#include "ui/main/port_window.h"
 
 namespace pl63::ui::test {
 namespace {
@@ -132,6 +137,36 @@ TEST_F(MainWindowTest, TheWindowFrameCloseWritesTheLanguageChosenDuringTheRun) {
     QApplication::sendEvent(window.get(), &close);
     EXPECT_TRUE(close.isAccepted());
     EXPECT_EQ(parameterBytes(), std::string("\x01\x07\x01", 3));
+}
+
+// A program that is killed keeps what was chosen before: the file is whole
+// from the start and rewritten the moment a setting changes.
+TEST_F(MainWindowTest, EverySettingIsInTheParameterFileTheMomentItChanges) {
+    int adapters[2];
+    for (int& master : adapters) {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(master, 0);
+        ASSERT_EQ(::grantpt(master), 0);
+        ASSERT_EQ(::unlockpt(master), 0);
+    }
+    mapPort(4, ::ptsname(adapters[0]));
+    mapPort(6, ::ptsname(adapters[1]));
+    start();
+    EXPECT_EQ(parameterBytes(), std::string("\0\0\0", 3));
+
+    // Start-up opened the first port it found, COM4, and keeps it.
+    trigger("mnuEnglish");
+    EXPECT_EQ(parameterBytes(), std::string("\0\4\1", 3));
+    trigger("mnulock");
+    EXPECT_EQ(parameterBytes(), std::string("\1\4\1", 3));
+    auto* ports = context->windows.window<PortWindow>(*context, "FormCOM");
+    ASSERT_NE(ports, nullptr);
+    ports->show();
+    QTest::mouseClick(ports->option(5), Qt::LeftButton);
+    EXPECT_EQ(parameterBytes(), std::string("\1\6\1", 3));
+
+    window.reset();
+    for (int master : adapters) ::close(master);
 }
 
 TEST_F(MainWindowTest, StartUpCreatesTheOptionWindowsHiddenInTheChosenLanguage) {

@@ -8,6 +8,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -140,6 +141,23 @@ TEST_F(PortWindowTest, TooltipsNameTheDeviceAndWhyAPortIsOff) {
     context.state.LanguageFlag = 0;
     window.show();
     EXPECT_TRUE(window.option(3)->toolTip().contains("占用"));
+}
+
+TEST_F(PortWindowTest, StatusLineAndTooltipsFollowALanguageSwitchWhileShown) {
+    FakeAdapter com3;
+    writePorts({{3, com3.device()}});
+    context.state.SavedPort = 3;
+    PortWindow window(context, port, nullptr);
+    window.show();
+    const QLabel* status = window.findChild<QLabel*>("PortStatus");
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().startsWith("已打开：COM3")) << status->text().toStdString();
+
+    context.state.LanguageFlag = 1;
+    context.state.announceLanguageChanged();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(status->text().startsWith("Open: COM3")) << status->text().toStdString();
+    EXPECT_TRUE(window.option(6)->toolTip().contains("not present"));
 }
 
 TEST_F(PortWindowTest, WithoutASavedPortTheFirstOneOpensUnselected) {

@@ -6,10 +6,10 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QTimer>
 #include <QHBoxLayout>
 #include <QLayout>
+#include <QMimeData>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "i18n/caption_tables.h"
@@ -51,6 +51,7 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
 
     connect(&context_.state, &ProgramState::loginModeChanged, this, &MainWindow::loginModeChanged);
     connect(&context_.state, &ProgramState::tuneModeChanged, this, &MainWindow::tuneModeChanged);
+    connect(&context_.state, &ProgramState::settingsChanged, this, &MainWindow::saveParameters);
 
     CodeplugDocument& document = context_.document;
     connect(&document, &CodeplugDocument::replaced, this, &MainWindow::showDecodedImage);
@@ -229,6 +230,7 @@ void MainWindow::switchLanguage(std::int16_t flag) {
     // Take the size of the new texts at once, not on the next layout pass.
     centralWidget()->layout()->activate();
     layout()->activate();
+    context_.state.announceLanguageChanged();
 }
 
 void MainWindow::showDecodedImage() {
@@ -280,6 +282,7 @@ void MainWindow::setLocked(bool locked) {
     frame1_->setEnabled(!locked);
     frame2_->setEnabled(!locked);
     grid_->setEnabled(!locked);
+    context_.state.announceSettingsChanged();
 }
 
 void MainWindow::setCommandsEnabled(bool enabled) {
@@ -371,6 +374,10 @@ void MainWindow::shutdown() {
     // Windows start-up had left for after the first paint are not needed by
     // a program that is ending (nor by anyone once this window is gone).
     context_.windows.dropDeferred();
+    saveParameters();
+}
+
+void MainWindow::saveParameters() {
     settings::ParameterBytes bytes;
     bytes.lock = isLocked() ? 1 : 0;
     bytes.port = static_cast<std::uint8_t>(context_.state.SavedPort);

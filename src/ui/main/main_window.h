@@ -123,6 +123,8 @@ private:
     void openHelp();
     void runStartup(const MainWindowStartup& startup);
     void shutdown();
+    // The `parameter` file, written whole through a temporary file.
+    void saveParameters();
 
     void setLocked(bool locked);
     void gestureCaptionClicked(int caption);

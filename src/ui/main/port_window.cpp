@@ -63,6 +63,9 @@ PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner,
     }
     describePorts();
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
+    // The status line and the tooltips are no caption rows: they follow a
+    // switch here, shown or not.
+    connect(&context_.state, &ProgramState::languageChanged, this, &PortWindow::describePorts);
 }
 
 void PortWindow::choose(int number) {
@@ -70,6 +73,7 @@ void PortWindow::choose(int number) {
     const bool opened =
         link::openSerialPort(port_, probe_.devices[indexOf(number)]) == link::PortState::Open;
     describePorts();
+    context_.state.announceSettingsChanged();
     emit portChosen(number, opened);
 }
 
