@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include <QLineEdit>
+#include <QScreen>
 
 #include "ui/main/port_window.h"
 
@@ -167,6 +168,37 @@ TEST_F(MainWindowTest, EverySettingIsInTheParameterFileTheMomentItChanges) {
 
     window.reset();
     for (int master : adapters) ::close(master);
+}
+
+TEST_F(MainWindowTest, SecondaryWindowsOpenCentredOverTheMainWindowAndWhollyOnScreen) {
+    withOptionWindows = true;
+    start();
+    const QRect screen = window->screen()->availableGeometry();
+    const std::pair<const char*, const char*> items[] = {{"mnucom", "FormCOM"},
+                                                         {"mnuabout", "frmAbout"},
+                                                         {"mnudtmf", "Form5"},
+                                                         {"mnudebug", "Form2"},
+                                                         {"mnutestfre", "Form4"}};
+    // Over the middle of the screen, then with the main window near a corner.
+    for (const QPoint at : {QPoint(screen.center().x() - window->width() / 2, screen.top()),
+                            QPoint(screen.right() - window->width() / 3, screen.bottom() - 80)}) {
+        window->move(at);
+        for (const auto& [item, name] : items) {
+            SCOPED_TRACE(name);
+            trigger(item);
+            QWidget* shown = context->windows.existing(name);
+            ASSERT_NE(shown, nullptr);
+            ASSERT_TRUE(shown->isVisible());
+            const QRect frame = shown->frameGeometry();
+            EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y();
+            const QRect over = window->frameGeometry() & screen;
+            if (over.width() >= frame.width() && over.height() >= frame.height() &&
+                over == window->frameGeometry()) {
+                EXPECT_LE((frame.center() - over.center()).manhattanLength(), 2);
+            }
+            shown->hide();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, StartUpCreatesTheOptionWindowsHiddenInTheChosenLanguage) {

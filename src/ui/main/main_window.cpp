@@ -24,6 +24,7 @@
 #include "ui/main/function_set_panel.h"
 #include "ui/main/gui_link.h"
 #include "ui/main/type_selection_panel.h"
+#include "ui/window_placement.h"
 
 namespace pl63::ui {
 
@@ -322,6 +323,7 @@ void MainWindow::tuneModeChanged(bool on) {
 void MainWindow::showWindow(const char* objectName) {
     QWidget* window = context_.windows.window(context_, QString::fromLatin1(objectName));
     if (!window) return;
+    if (!window->isVisible()) placeOver(window, this);
     window->show();
     window->raise();
     window->activateWindow();
