@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QUrl>
 
 #include "i18n/caption_tables.h"
+#include "i18n/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/main/help_file.h"
 
@@ -107,24 +109,44 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
-TEST(HelpFileTest, OpensTheGuideBesideTheProgram) {
+// One test for both, as both need the guide in the test program's folder.
+TEST(HelpFileTest, OpensTheGuideBesideTheProgramOrSaysWhereItIsWithoutAViewer) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
     const QString guide = QCoreApplication::applicationDirPath() + "/PL63.html";
     QFile::remove(guide);
+    std::vector<i18n::MsgBoxRequest> shown;
+    i18n::setMsgBoxAnswerer([&](const i18n::MsgBoxRequest& request) {
+        shown.push_back(request);
+        return int(i18n::IdOk);
+    });
 
-    EXPECT_FALSE(openHelpFile(nullptr));
+    // No file: nothing opens and nothing is said.
+    EXPECT_FALSE(openHelpFile(nullptr, 0));
     EXPECT_TRUE(catcher.urls.isEmpty());
 
     QFile file(guide);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    EXPECT_TRUE(openHelpFile(nullptr));
+    EXPECT_TRUE(openHelpFile(nullptr, 0));
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(guide));
+    EXPECT_TRUE(shown.empty());
+
+    // With no program to show it, the user learns where the guide is.
+    const auto noViewer = [](const QUrl&) { return false; };
+    EXPECT_FALSE(openHelpFile(nullptr, 1, noViewer));
+    EXPECT_FALSE(openHelpFile(nullptr, 0, noViewer));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, "No program was found to show the help. The guide is here:\n" +
+                                 QDir::toNativeSeparators(guide));
+    EXPECT_EQ(shown[0].style, i18n::StyleInformation);
+    EXPECT_TRUE(shown[1].text.startsWith(QStringLiteral("没有找到可以显示帮助的程序")));
+    EXPECT_TRUE(shown[1].text.endsWith(QDir::toNativeSeparators(guide)));
 
     QFile::remove(guide);
     QDesktopServices::unsetUrlHandler("file");
+    i18n::setMsgBoxAnswerer({});
 }
 
 }  // namespace

@@ -6,9 +6,17 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "codec/bilingual.h"
 #include "i18n/application_title.h"
+#include "i18n/localized_msgbox.h"
 
 namespace pl63::ui {
+namespace {
+
+constexpr Bilingual kNoViewer{"没有找到可以显示帮助的程序。帮助文件在：\n",
+                              "No program was found to show the help. The guide is here:\n"};
+
+}  // namespace
 
 QString helpFilePath(const QString& folder) {
     const QDir dir(folder);
@@ -20,12 +28,17 @@ QString helpFilePath(const QString& folder) {
     return {};
 }
 
-bool openHelpFile(QWidget* owner) {
-    // The viewer is a program of its own; it has no owner window to attach to.
-    Q_UNUSED(owner);
+bool openHelpFile(QWidget* owner, int languageFlag, const HelpViewer& viewer) {
     const QString path = helpFilePath(QCoreApplication::applicationDirPath());
     if (path.isEmpty()) return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QUrl url = QUrl::fromLocalFile(path);
+    if (viewer ? viewer(url) : QDesktopServices::openUrl(url)) return true;
+    const std::string_view text = kNoViewer.in(languageFromFlag(languageFlag));
+    i18n::LocalizedMsgBox(owner, languageFlag,
+                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) +
+                              QDir::toNativeSeparators(path),
+                          i18n::StyleInformation);
+    return false;
 }
 
 }  // namespace pl63::ui

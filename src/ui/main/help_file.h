@@ -3,15 +3,23 @@
 // the compiled help "PL63.CHM" where one is installed, else our HTML guide
 // "PL63.html", opened in the platform's viewer.
 #include <QString>
+#include <QUrl>
 #include <QWidget>
+#include <functional>
 
 namespace pl63::ui {
 
 // The file to open in `folder`; empty when there is none.
 QString helpFilePath(const QString& folder);
 
-// Opens the help file of the program's folder; nothing (and no message) when
-// it is missing. True when a file was handed to the viewer.
-bool openHelpFile(QWidget* owner);
+// Hands a file to a program that shows it; false when none would take it.
+using HelpViewer = std::function<bool(const QUrl&)>;
+
+// Opens the help file of the program's folder in `viewer` (empty: the
+// platform's viewer); nothing (and no message) when the file is missing.
+// When no viewer takes it, a message in the language of `languageFlag` says
+// where the guide is, so the user can open it by other means. True when a
+// viewer took the file.
+bool openHelpFile(QWidget* owner, int languageFlag, const HelpViewer& viewer = {});
 
 }  // namespace pl63::ui

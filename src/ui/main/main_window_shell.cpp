@@ -16,14 +16,14 @@ void MainWindow::registerShellWindows() {
     // The port window works on the serial link's own port: choosing a port
     // there is choosing the port the transfers use.
     GuiLink* link = link_.get();
-    context_.windows.registerWindow(
-        QStringLiteral("FormCOM"), [link](AppContext& context, QWidget* owner) {
-            return new PortWindow(context, link->port(), owner);
-        });
+    context_.windows.registerWindow(QStringLiteral("FormCOM"),
+                                    [link](AppContext& context, QWidget* owner) {
+                                        return new PortWindow(context, link->port(), owner);
+                                    });
 }
 
 void MainWindow::openHelp() {
-    openHelpFile(this);
+    openHelpFile(this, context_.state.LanguageFlag);
 }
 
 }  // namespace pl63::ui
