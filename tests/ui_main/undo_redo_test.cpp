@@ -1,0 +1,188 @@
+// Undo and redo from the Edit menu and its keys: every kind of change the
+// user makes comes back exactly, every window shows the data afterwards, and
+// the items name their step in the language in force.
+#include <QPushButton>
+
+#include "codec/dat_file.h"
+#include "codec/image_codec.h"
+#include "ui_main/main_window_fixture.h"
+
+namespace pl63::ui::test {
+namespace {
+
+class UndoRedoTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        withOptionWindows = true;
+        start();
+    }
+    void clickCell(int row, int col) {
+        ChannelGridView* grid = window->grid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row - 1, col)).center());
+    }
+    void typeRx(int row, const QString& typed) {
+        clickCell(row, ColRxFrequency);
+        QLineEdit* editor = window->grid()->frequencyEditor();
+        ASSERT_TRUE(editor->isVisible());
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    void undoKey() { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); }
+    void redoKey() { QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier); }
+    void redoShiftKey() {
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    QString undoText() { return window->menuAction("mnuUndo")->text(); }
+    QString redoText() { return window->menuAction("mnuRedo")->text(); }
+    std::string cell(int row, int col) { return codeplug().channels.text(row, col); }
+    QString shown(int row, int col) { return window->grid()->item(row - 1, col)->text(); }
+    std::vector<std::uint8_t> image() { return EncodeImage(codeplug(), Language::Chinese).bytes(); }
+};
+
+TEST_F(UndoRedoTest, AGridEditIsUndoneAndRedoneByItsKeysAndNamed) {
+    const auto before = image();
+    EXPECT_FALSE(window->menuAction("mnuUndo")->isEnabled());
+    typeRx(4, QStringLiteral("431.125"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销：信道 4 接收频率"));
+    window->switchLanguage(1);
+    EXPECT_EQ(undoText(), QStringLiteral("Undo: channel 4 RX frequency"));
+
+    undoKey();
+    EXPECT_EQ(cell(4, ColRxFrequency), "");
+    EXPECT_EQ(shown(4, ColRxFrequency), QString());
+    EXPECT_EQ(image(), before);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(redoText(), QStringLiteral("Redo: channel 4 RX frequency"));
+
+    redoKey();
+    EXPECT_EQ(shown(4, ColRxFrequency), QStringLiteral("431.12500"));
+    EXPECT_EQ(shown(4, ColRxTone), QStringLiteral("Off"));
+    EXPECT_TRUE(window->isWindowModified());
+    undoKey();
+    redoShiftKey();
+    EXPECT_EQ(cell(4, ColRxFrequency), "431.12500");
+}
+
+TEST_F(UndoRedoTest, ADeletedChannelComesBackWholeWithItsLists) {
+    typeRx(2, QStringLiteral("432"));
+    clickCell(2, ColPower);
+    QComboBox* power = window->grid()->listEditor(ColPower);
+    ASSERT_TRUE(power->isVisible());
+    QTest::keyClick(power->view(), Qt::Key_Down);
+    QTest::keyClick(power->view(), Qt::Key_Return);
+    const std::int16_t chosen = codeplug().channels.choices().at(2, ColPower);
+    const auto withChannel = image();
+
+    typeRx(2, QString());  // an emptied RX frequency deletes the channel
+    ASSERT_EQ(cell(2, ColPower), "");
+    EXPECT_EQ(undoText(), QStringLiteral("撤销：信道 2 接收频率"));
+    undoKey();
+    EXPECT_EQ(image(), withChannel);
+    EXPECT_EQ(codeplug().channels.choices().at(2, ColPower), chosen);
+    EXPECT_EQ(shown(2, ColPower), QString::fromStdString(cell(2, ColPower)));
+}
+
+TEST_F(UndoRedoTest, ABandChangeIsOneStepWithTheChannelsItClearedAndUndoAsksNothing) {
+    typeRx(1, QStringLiteral("470"));
+    const auto before = image();
+    answers = {i18n::IdOk};
+    list("Combo1")->setCurrentIndex(5);
+    ASSERT_EQ(cell(1, ColRxFrequency), "");
+    EXPECT_EQ(undoText(), QStringLiteral("撤销：频段"));
+    messages.clear();
+
+    undoKey();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(image(), before);
+    EXPECT_EQ(list("Combo1")->currentIndex(), 0);
+    EXPECT_EQ(window->typeSelection()->BandHighMHz(), 480);
+    EXPECT_EQ(shown(1, ColRxFrequency), QStringLiteral("470.00000"));
+    // The band the channels were entered for is back: choosing another asks.
+    answers = {i18n::IdCancel};
+    list("Combo1")->setCurrentIndex(2);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(UndoRedoTest, FunctionSetAndOptionWindowOkAreStepsAndTheWindowsShowTheUndoneData) {
+    QComboBox* squelch = list("Combo9");
+    squelch->setFocus();
+    QTest::keyClick(squelch, Qt::Key_Down);
+    EXPECT_EQ(codeplug().functions.squelchGrade, 5);
+    EXPECT_EQ(undoText(), QStringLiteral("撤销：静噪等级"));
+
+    trigger("Key_enactment");
+    QWidget* form6 = context->windows.existing(QStringLiteral("Form6"));
+    ASSERT_NE(form6, nullptr);
+    auto* pf1 = form6->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    pf1->setCurrentIndex(3);
+    QTest::mouseClick(form6->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(codeplug().Pf1Key, 3);
+    EXPECT_EQ(undoText(), QStringLiteral("撤销：键设定"));
+
+    undoKey();
+    EXPECT_EQ(codeplug().Pf1Key, 10);
+    EXPECT_EQ(pf1->currentIndex(), 10);
+    undoKey();
+    EXPECT_EQ(codeplug().functions.squelchGrade, 4);
+    EXPECT_EQ(squelch->currentIndex(), 4);
+    EXPECT_FALSE(window->isWindowModified());
+    redoKey();
+    redoKey();
+    EXPECT_EQ(pf1->currentIndex(), 3);
+    EXPECT_EQ(squelch->currentIndex(), 5);
+}
+
+TEST_F(UndoRedoTest, OpenAndNewAreUndoneWithoutTouchingTheFile) {
+    Codeplug other;
+    other.channels.setText(7, ColRxFrequency, "455.00000");
+    other.TxLowPowerTune = 33;
+    const std::string file = (folder / "other.DAT").string();
+    ASSERT_TRUE(writeDatFile(file, EncodeImage(other, Language::Chinese)).ok());
+    const std::string fileBytes = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+
+    typeRx(3, QStringLiteral("433"));
+    const auto edited = image();
+    fileNames = {QString::fromStdString(file)};
+    questionAnswers = {i18n::IdDiscard};
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(cell(7, ColRxFrequency), "455.00000");
+    EXPECT_EQ(undoText(), QStringLiteral("撤销：打开文件"));
+    answers = {i18n::IdOk};
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(cell(7, ColRxFrequency), "");
+
+    undoKey();
+    EXPECT_EQ(cell(7, ColRxFrequency), "455.00000");
+    EXPECT_EQ(codeplug().TxLowPowerTune, 33);
+    undoKey();
+    EXPECT_EQ(image(), edited);
+    EXPECT_EQ(shown(3, ColRxFrequency), QStringLiteral("433.00000"));
+    std::ifstream in(file, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), fileBytes);
+}
+
+TEST_F(UndoRedoTest, ALanguageSwitchIsNoStepAndStepsUndoneLaterReadInTheNewLanguage) {
+    typeRx(1, QStringLiteral("430"));
+    typeRx(2, QStringLiteral("431"));
+    undoKey();
+    window->switchLanguage(1);
+    EXPECT_EQ(undoText(), QStringLiteral("Undo: channel 1 RX frequency"));
+    EXPECT_TRUE(window->isWindowModified());
+    redoKey();
+    EXPECT_EQ(cell(2, ColRxTone), "Off");
+    undoKey();
+    undoKey();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_FALSE(window->menuAction("mnuUndo")->isEnabled());
+    EXPECT_EQ(undoText(), QStringLiteral("Undo(&U)"));
+}
+
+}  // namespace
+}  // namespace pl63::ui::test
