@@ -47,6 +47,7 @@ bench: build
 	$(BUILD)/bench/pl63-bench-codec
 	@if [ -x $(BUILD)/bench/pl63-bench-link ]; then $(BUILD)/bench/pl63-bench-link; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi
+	@if [ -x $(BUILD)/bench/pl63-bench-undo ]; then $(BUILD)/bench/pl63-bench-undo; fi
 
 # The window program against a simulated radio (scripts/demo.sh); without a
 # display, the same session in the terminal.

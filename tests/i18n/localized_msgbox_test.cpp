@@ -154,6 +154,10 @@ TEST(LocalizedMsgBoxRealTest, PressingAButtonReturnsItsIdentifier) {
         {2, 36, {"是", "否"}, "否", IdNo},
         {0, 36, {"是", "否"}, "是", IdYes},
         {1, 2, {"Abort", "Retry", "Ignore"}, "Retry", IdRetry},
+        // The unsaved-changes question.
+        {0, StyleSaveDiscardCancel, {"保存", "不保存", "取消"}, "不保存", IdDiscard},
+        {1, StyleSaveDiscardCancel, {"Save", "Discard", "Cancel"}, "Save", IdSave},
+        {2, StyleSaveDiscardCancel, {"儲存", "不儲存", "取消"}, "取消", IdCancel},
     };
     QWidget owner;
     owner.show();
@@ -221,13 +225,17 @@ TEST(LocalizedMsgBoxRealTest, BoxShowsTextTitleIconAndDefault) {
 }
 
 TEST(LocalizedMsgBoxRealTest, EscapeReturnsCancelElseNoElseOk) {
-    const std::pair<int, int> cases[] = {{305, IdCancel}, {36, IdNo}, {64, IdOk}, {3, IdCancel}};
+    const std::pair<int, int> cases[] = {
+        {305, IdCancel}, {36, IdNo}, {64, IdOk}, {3, IdCancel}, {StyleSaveDiscardCancel, IdCancel}};
     for (auto [style, expected] : cases) {
         whenBoxShows([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
         EXPECT_EQ(LocalizedMsgBox(nullptr, 1, "text", style), expected) << style;
     }
     whenBoxShows([](QMessageBox* box) { box->close(); });
     EXPECT_EQ(LocalizedMsgBox(nullptr, 0, "text", 4385), IdCancel);
+    // The close box of the unsaved-changes question keeps the data too.
+    whenBoxShows([](QMessageBox* box) { box->close(); });
+    EXPECT_EQ(LocalizedMsgBox(nullptr, 1, "text", StyleSaveDiscardCancel), IdCancel);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -88,10 +90,14 @@ int main(int argc, char** argv) {
                 text << "COM" << n << "=" << scratch.filePath("none") << "\n";
         }
     }
-    i18n::setMsgBoxAnswerer([](const i18n::MsgBoxRequest& request) {
-        std::fprintf(stderr, "pl63-screenshots: message: %s\n", qPrintable(request.text));
-        return request.buttons.front();
-    });
+    auto answerEveryBox = [] {
+        i18n::setMsgBoxAnswerer([](const i18n::MsgBoxRequest& request) {
+            if (request.style == i18n::StyleSaveDiscardCancel) return int(i18n::IdDiscard);
+            std::fprintf(stderr, "pl63-screenshots: message: %s\n", qPrintable(request.text));
+            return request.buttons.front();
+        });
+    };
+    answerEveryBox();
 
     ui::AppContext context;
     ui::registerOptionWindows(context);
@@ -117,6 +123,26 @@ int main(int argc, char** argv) {
             ok &= save(other, out, QStringLiteral("%1_%2").arg(name.toLower(), suffix));
             other->hide();
         }
+    }
+    // The question closing asks about an edited codeplug: the real box,
+    // rendered, then answered with Escape.
+    context.document.change({"信道 1", "channel 1"}, [](Codeplug& codeplug) {
+        codeplug.channels.setText(1, ColRxFrequency, "431.12500");
+    });
+    for (const auto& [flag, suffix] : {std::pair{0, "zh"}, std::pair{1, "en"}}) {
+        window.switchLanguage(static_cast<std::int16_t>(flag));
+        i18n::setMsgBoxAnswerer({});
+        bool shown = false;
+        QTimer::singleShot(50, [&, suffix = QString::fromLatin1(suffix)] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown = true;
+            ok &= save(box, out, QStringLiteral("question_%1").arg(suffix));
+            box->reject();
+        });
+        window.close();
+        ok &= shown;
+        answerEveryBox();
     }
     window.close();
     return ok ? 0 : 1;
