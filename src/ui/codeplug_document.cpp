@@ -66,8 +66,10 @@ void CodeplugDocument::markSaved(const QString& file) {
     emit saved(file);
 }
 
-void CodeplugDocument::markWritten() {
-    clean_ = snapshot();
+void CodeplugDocument::markWritten(const Codeplug& sent) {
+    clean_ = sent;
+    clean_.DebugUnlocked = false;
+    clean_.PreviousBandIndex = clean_.band;
     updateModified();
 }
 

@@ -49,8 +49,10 @@ public:
 
     // A save succeeded: the data are what `file` holds.
     void markSaved(const QString& file);
-    // A write to the radio succeeded: the data are what the radio holds.
-    void markWritten();
+    // A write to the radio succeeded: the radio holds `sent`, the data as
+    // they were when the image was built (the user may have gone on editing
+    // while it was sent).
+    void markWritten(const Codeplug& sent);
     // Start-up: nothing before this can be undone, nothing is modified.
     void startOver();
 

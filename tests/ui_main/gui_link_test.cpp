@@ -104,6 +104,31 @@ TEST_F(GuiLinkTest, ReadFillsGridAndPanelsThenWriteSendsTheEditsBack) {
     EXPECT_EQ(check.functions.squelchGrade, 2);
 }
 
+TEST_F(GuiLinkTest, AReadAndAWriteLeaveTheDataUnmodifiedAndTheReadIsAStepToUndo) {
+    startOnRadio();
+    list("Combo9")->setCurrentIndex(3);
+    ASSERT_TRUE(window->isWindowModified());
+    questionAnswers = {i18n::IdDiscard};
+    trigger("mnureadFre");
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(window->menuAction("mnuUndo")->text(), QStringLiteral("撤销：读频"));
+
+    list("Combo9")->setCurrentIndex(2);
+    EXPECT_TRUE(window->isWindowModified());
+    window->toolButton("write")->trigger();
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_FALSE(window->isWindowModified());
+
+    // Undo puts the read data back, which the radio no longer holds.
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(list("Combo9")->currentIndex(), 8);
+    EXPECT_TRUE(window->isWindowModified());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(list("Combo9")->currentIndex(), 3);
+}
+
 TEST_F(GuiLinkTest, ASilentRadioTimesOutWithTheMessageAndLeavesTheGrid) {
     startOnRadio({"--silent"});
     codeplug().channels.setText(5, ColRxFrequency, "440.00000");

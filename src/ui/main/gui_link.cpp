@@ -74,7 +74,8 @@ std::string GuiLink::passwordBoxText() {
 }
 
 std::string GuiLink::encodeImage() {
-    return EncodeImage(context_.document.data(), context_.state.language()).hex();
+    sent_ = context_.document.data();
+    return EncodeImage(sent_, context_.state.language()).hex();
 }
 
 void GuiLink::decodeImage(const std::string& readData) {
@@ -87,7 +88,7 @@ void GuiLink::decodeImage(const std::string& readData) {
 
 void GuiLink::transferEnded(link::LinkOutcome outcome) {
     // The radio now holds what the window shows.
-    if (outcome == link::LinkOutcome::WriteSucceeded) context_.document.markWritten();
+    if (outcome == link::LinkOutcome::WriteSucceeded) context_.document.markWritten(sent_);
 }
 
 }  // namespace pl63::ui

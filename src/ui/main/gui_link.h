@@ -4,6 +4,7 @@
 // LocalizedMsgBox, the commands disabled while it runs, and the image taken
 // from the Codeplug and, after a read, handed to the CodeplugDocument. The
 // protocol itself is the engine's.
+#include "codec/codeplug.h"
 #include "link/qt/serial_link.h"
 #include "ui/main/transfer_view.h"
 
@@ -37,6 +38,7 @@ public:
 private:
     AppContext& context_;
     TransferView& view_;
+    Codeplug sent_;  // the data the image of the running transfer was built from
 };
 
 }  // namespace pl63::ui
