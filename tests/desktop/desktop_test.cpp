@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -222,16 +223,20 @@ protected:
     }
 
     // Starts the program, returns the title of its main window, closes it
-    // through WM_DELETE_WINDOW and expects it to end cleanly.
-    std::string runAndClose() {
+    // through WM_DELETE_WINDOW and expects it to end cleanly. `whileShown`
+    // runs once the window is up, before the close.
+    std::string runAndClose(const std::vector<std::string>& arguments = {},
+                            const std::function<void()>& whileShown = {}) {
         VirtualDisplay screen(*xvfb_);
         if (!screen.display()) {
             ADD_FAILURE() << "Xvfb did not start";
             return {};
         }
         const std::string home = folder_.string();
+        std::vector<std::string> argv{gui_.string()};
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
         const pid_t gui =
-            spawn({gui_.string()},
+            spawn(argv,
                   {"DISPLAY=" + screen.name(), "QT_QPA_PLATFORM=xcb", "PL63_SETTINGS_DIR=" + home,
                    "HOME=" + home, "XDG_CONFIG_HOME=" + home, "XDG_RUNTIME_DIR=" + home});
         std::optional<Window> window;
@@ -244,6 +249,7 @@ protected:
             ADD_FAILURE() << "pl63-gui showed no window";
             return {};
         }
+        if (whileShown) whileShown();
         const std::string title = utf8Property(
             screen.display(), *window, XInternAtom(screen.display(), "_NET_WM_NAME", False));
         sendDeleteWindow(screen.display(), *window);
@@ -270,6 +276,26 @@ TEST_F(DesktopTest, EnglishFromTheParameterFileAndKeptAtClose) {
     writeParameter({1, 0, 1});
     EXPECT_EQ(runAndClose(), "Varnel Radio Software V1.00");
     EXPECT_EQ(readParameter(), (std::vector<int>{1, 2, 1}));
+}
+
+// A codeplug named on the command line opens right after start-up, as File >
+// Open would: it joins the list of recent files, and the caption neither
+// changes nor shows a modification, so the close asks nothing.
+TEST_F(DesktopTest, ACodeplugNamedOnTheCommandLineOpensAtStartUp) {
+    const fs::path sample = fs::path(PL63_SOURCE_DIR) / "examples" / "sample.DAT";
+    const fs::path file = folder_ / "radio.DAT";
+    fs::copy_file(sample, file);
+    bool listed = false;
+    const std::string title = runAndClose({file.string()}, [&] {
+        for (int i = 0; i < 500 && !listed; ++i) {
+            std::ifstream recent(folder_ / "recent.ini");
+            const std::string text{std::istreambuf_iterator<char>(recent), {}};
+            listed = text.find(file.string()) != std::string::npos;
+            if (!listed) std::this_thread::sleep_for(20ms);
+        }
+    });
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(title, "Varnel对讲机编程软件 V1.00");
 }
 
 }  // namespace

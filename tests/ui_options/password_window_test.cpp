@@ -103,6 +103,10 @@ TEST_F(PasswordWindowTest, AcceptedChangeStartsTheTransferWithOldInMainBoxAndNew
     EXPECT_EQ(mainBoxAtStart_, QStringLiteral("old1"));
     EXPECT_EQ(passwordAtStart_, "new.2");
     EXPECT_FALSE(window_->isVisible());
+    // A step to undo like any other change of the data.
+    EXPECT_EQ(context_.document.undoName().en, "Password set");
+    context_.document.undo();
+    EXPECT_EQ(context_.codeplug.CommPassword, "");
 }
 
 TEST_F(PasswordWindowTest, ClosedPortIsReportedAndNothingChanges) {
@@ -137,6 +141,7 @@ TEST_F(PasswordWindowTest, RefusedStartKeepsTheWindowOpenAndChangesNothing) {
     EXPECT_EQ(passwordAtStart_, "new2");
     EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(context_.codeplug.CommPassword, "radio1");
+    EXPECT_FALSE(context_.document.canUndo());
     EXPECT_EQ(mainPassword_->text(), QStringLiteral("radio1"));
 }
 

@@ -38,8 +38,10 @@ std::string localPath(const QString& path) {
 
 // Kept beside the port map, in the settings folder, so every run of the
 // program (and every test's own folder) has its own list.
+// Empty when there is no settings folder (no home): nothing is kept then.
 QString recentStorePath() {
     const QString folder = QFile::decodeName(settings::settingsFolder().c_str());
+    if (folder.isEmpty()) return {};
     return QDir(folder).filePath(QStringLiteral("recent.ini"));
 }
 
@@ -170,6 +172,7 @@ bool FileCommands::save() {
 }
 
 QStringList FileCommands::recentFiles() const {
+    if (recentStorePath().isEmpty()) return {};
     QSettings store(recentStorePath(), QSettings::IniFormat);
     QStringList files = store.value(kRecentKey).toStringList();
     files.removeAll(QString());
@@ -181,6 +184,7 @@ void FileCommands::remember(const QString& path) {
     QStringList files = recentFiles();
     files.removeAll(absolute);
     files.prepend(absolute);
+    if (recentStorePath().isEmpty()) return;
     QSettings store(recentStorePath(), QSettings::IniFormat);
     store.setValue(kRecentKey, files.mid(0, kRecentCount));
     store.sync();
@@ -190,6 +194,7 @@ void FileCommands::remember(const QString& path) {
 void FileCommands::forget(const QString& path) {
     QStringList files = recentFiles();
     files.removeAll(path);
+    if (recentStorePath().isEmpty()) return;
     QSettings store(recentStorePath(), QSettings::IniFormat);
     store.setValue(kRecentKey, files);
     store.sync();

@@ -9,6 +9,7 @@
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/localized_msgbox.h"
+#include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/twips.h"
 
@@ -139,6 +140,9 @@ void PasswordWindow::createPassword() {
         context_.codeplug.CommPassword = passwordBefore;
         return;
     }
+    // The transfer under way reads the new password from the data; once it
+    // has started, that is a step of the user's like any other.
+    context_.document.change(i18n::stepName("FormUsePass"), [](Codeplug&) {});
     hide();
 }
 
