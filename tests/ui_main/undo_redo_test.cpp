@@ -43,6 +43,29 @@ protected:
     std::vector<std::uint8_t> image() { return EncodeImage(codeplug(), Language::Chinese).bytes(); }
 };
 
+TEST_F(UndoRedoTest, StartUpAndWindowsOpenedAndClosedWithoutAChangeAreNoStep) {
+    context->windows.runDeferred();  // the option windows, made after the first paint
+    const std::pair<const char*, const char*> items[] = {{"mnudtmf", "Form5"},
+                                                          {"Key_enactment", "Form6"},
+                                                          {"mnusetin", "Form7"},
+                                                          {"mnudebug", "Form2"},
+                                                          {"mnutestfre", "Form4"}};
+    for (const auto& [item, name] : items) {
+        trigger(item);
+        QWidget* shown = context->windows.existing(QString::fromLatin1(name));
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->isVisible()) << name;
+        // OK without a change records nothing.
+        if (auto* ok = shown->findChild<QPushButton*>(QStringLiteral("Command1")))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        shown->hide();
+    }
+    window->switchLanguage(1);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_FALSE(window->menuAction("mnuUndo")->isEnabled());
+    EXPECT_FALSE(window->menuAction("mnuRedo")->isEnabled());
+}
+
 TEST_F(UndoRedoTest, AGridEditIsUndoneAndRedoneByItsKeysAndNamed) {
     const auto before = image();
     EXPECT_FALSE(window->menuAction("mnuUndo")->isEnabled());
