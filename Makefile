@@ -46,6 +46,7 @@ test: build
 bench: build
 	$(BUILD)/bench/pl63-bench-codec
 	@if [ -x $(BUILD)/bench/pl63-bench-link ]; then $(BUILD)/bench/pl63-bench-link; fi
+	@if [ -x $(BUILD)/bench/pl63-bench-fleet ]; then $(BUILD)/bench/pl63-bench-fleet; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-undo ]; then $(BUILD)/bench/pl63-bench-undo; fi
 

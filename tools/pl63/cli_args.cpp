@@ -18,6 +18,9 @@ ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& gra
                 inlineValue = word.substr(eq + 1);
             }
             if (grammar.valueOptions.count(name)) {
+                if (parsed.values.count(name) && !grammar.repeatable.count(name)) {
+                    return {std::nullopt, "option " + name + " is given more than once"};
+                }
                 if (inlineValue) {
                     parsed.values[name] = *inlineValue;
                 } else if (i + 1 < words.size()) {
@@ -25,6 +28,7 @@ ParseOutcome parseArgs(const std::vector<std::string>& words, const ArgSpec& gra
                 } else {
                     return {std::nullopt, "option " + name + " needs a value"};
                 }
+                parsed.lists[name].push_back(parsed.values[name]);
             } else if (grammar.flags.count(name) && !inlineValue) {
                 parsed.flags.insert(name);
             } else {

@@ -12,11 +12,15 @@ namespace pl63::cli {
 struct ArgSpec {
     std::set<std::string> valueOptions;  // e.g. {"-o", "--band"}
     std::set<std::string> flags;         // e.g. {"--login"}
+    // Value options that may be given more than once (write --port A --port B);
+    // any other value option given twice is an error, not "the last one wins".
+    std::set<std::string> repeatable = {};
 };
 
 struct ParsedArgs {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> values;
+    std::map<std::string, std::string> values;  // the last value of each option
+    std::map<std::string, std::vector<std::string>> lists;  // every value, in order
     std::set<std::string> flags;
     bool help = false;
 
@@ -24,6 +28,10 @@ struct ParsedArgs {
         auto it = values.find(name);
         if (it == values.end()) return std::nullopt;
         return it->second;
+    }
+    std::vector<std::string> all(const std::string& name) const {
+        auto it = lists.find(name);
+        return it == lists.end() ? std::vector<std::string>() : it->second;
     }
     bool has(const std::string& flag) const { return flags.count(flag) != 0; }
 };

@@ -7,22 +7,10 @@
 #include <iomanip>
 
 #include "cli_command.h"
-#include "link/transfer_report.h"
-#include "settings/port_map.h"
 #include "stop_signals.h"
+#include "transfer_session.h"
 
 namespace pl63::cli {
-namespace {
-
-// A radio leaves programming mode on the end frame; give it a moment before
-// the read-back of --verify opens the next session.
-constexpr int kPauseBeforeVerifyMs = 300;
-
-const Bilingual kInterrupted{"已中断", "Interrupted"};
-const Bilingual kVerifyStopped{"写频已完成，但校验用的回读没有完成：",
-                               "The write went through, but the read-back for --verify did not:"};
-
-}  // namespace
 
 QCoreApplication& coreApplication() {
     static int argc = 1;
@@ -33,106 +21,49 @@ QCoreApplication& coreApplication() {
     return *app;
 }
 
+std::unique_ptr<QSocketNotifier> watchStopSignals(std::function<void()> onStop) {
+    if (StopSignals::wakeDescriptor() < 0) return nullptr;
+    auto notifier =
+        std::make_unique<QSocketNotifier>(StopSignals::wakeDescriptor(), QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, &coreApplication(),
+                     [onStop = std::move(onStop)] {
+                         char drain[16];
+                         while (::read(StopSignals::wakeDescriptor(), drain, sizeof drain) > 0) {
+                         }
+                         onStop();
+                     });
+    return notifier;
+}
+
 int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream& err,
-                WrittenBlocks* written) {
+                WrittenBlocks* written, std::vector<int>* notKept) {
     QCoreApplication& app = coreApplication();
-
-    QString device;
-    QString shownName = QString::fromStdString(request.port);
-    const auto parsed = settings::parsePortArgument(request.port);
-    if (!parsed) {
-        err << "pl63: --port takes a device path or a port number 1 to 20\n";
-        return ExitUsage;
-    }
-    device = parsed->number != 0 ? link::portDevice(parsed->number)
-                                 : QString::fromStdString(parsed->device);
-    if (parsed->number != 0) shownName = QStringLiteral("COM%1").arg(parsed->number);
-    const link::PortState state = link.openPort(device);
-    if (request.verbose && state == link::PortState::Open) {
-        err << "pl63: port " << shownName.toStdString() << " = " << device.toStdString() << "\n";
-    }
-
-    int exitCode = ExitTimeout;
-    bool stopped = false;
-    bool verifying = false;
-    bool pausedForVerify = false;
-    const auto leaveLoop = [&app] {
-        // The engine may still be inside its handler; leave once it is out.
-        QTimer::singleShot(0, &app, [&app] { app.exit(); });
+    TransferSession session(link, request);
+    const auto printNotes = [&] {
+        for (const std::string& note : session.notes()) err << "pl63: " << note << "\n";
     };
-    link.onEnded = [&](link::LinkOutcome outcome) {
-        using link::LinkOutcome;
-        link::LinkEngine& engine = link.engine();
-        if (outcome == LinkOutcome::WriteSucceeded && request.verify && written) {
-            verifying = true;
-            pausedForVerify = true;
-            written->image = engine.WriteImage();
-            written->addresses = engine.acknowledgedAddresses();
-            QTimer::singleShot(kPauseBeforeVerifyMs, &app, [&] {
-                pausedForVerify = false;
-                if (!stopped && engine.startRead()) return;
-                exitCode = stopped ? StopSignals::exitCode() : ExitTimeout;
-                app.exit();
-            });
-            return;
-        }
-        if (outcome == LinkOutcome::ReadSucceeded || outcome == LinkOutcome::WriteSucceeded) {
-            exitCode = ExitOk;
-        } else {
-            if (outcome == LinkOutcome::Cancelled)
-                err << "pl63: " << kInterrupted.in(request.language) << "\n";
-            const bool write = engine.LinkMode() == "W";
-            if (verifying) {
-                err << "pl63: " << kVerifyStopped.in(request.language) << "\n";
-            }
-            err << "pl63: "
-                << link::stoppedTransferText(write, engine.blocksDone(), engine.blocksTotal())
-                       .in(request.language)
-                << "\n";
-            exitCode = outcome == LinkOutcome::Cancelled ? StopSignals::exitCode() : ExitTimeout;
-        }
-        leaveLoop();
-    };
-
     // Ctrl-C or SIGTERM: the transfer ends with its end frame, as after a
     // time-out, so the radio leaves programming mode.
-    std::unique_ptr<QSocketNotifier> stopNotifier;
-    if (StopSignals::wakeDescriptor() >= 0) {
-        stopNotifier =
-            std::make_unique<QSocketNotifier>(StopSignals::wakeDescriptor(), QSocketNotifier::Read);
-        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, &app, [&] {
-            char drain[16];
-            while (::read(StopSignals::wakeDescriptor(), drain, sizeof drain) > 0) {
-            }
-            stopped = true;
-            if (link.engine().cancel()) return;
-            // Between the write and its read-back nothing runs. A transfer that
-            // has just ended keeps its result: a finished read is still saved.
-            if (!pausedForVerify) return;
-            exitCode = StopSignals::exitCode();
-            app.exit();
-        });
+    const auto stopWatch = watchStopSignals([&session] { session.cancel(); });
+    session.onFinished = [&app] { app.exit(); };
+    if (!session.start()) {
+        printNotes();
+        return session.exitCode();
     }
-
-    link.startClock();
-    const bool started = request.write ? link.engine().startWrite() : link.engine().startRead();
-    if (!started) {
-        err << "pl63: " << shownName.toStdString();
-        if (!device.isEmpty() && device != shownName) err << " (" << device.toStdString() << ")";
-        err << ": " << link::portStateText(state, request.language).toStdString() << "\n";
-        return ExitPortNotOpen;
+    if (request.verbose && session.portState() == link::PortState::Open) {
+        err << "pl63: port " << session.shownName().toStdString() << " = "
+            << session.device().toStdString() << "\n";
     }
     app.exec();
-
-    // The end frame tells the radio the session is over; let it leave the port
-    // before the port closes with the program.
-    link.flushOutput(1000);
-    link.closePort();
+    session.closePort();
+    printNotes();
     if (request.verbose) {
         err << "pl63: transfer took " << std::fixed << std::setprecision(3) << link.seconds()
             << " s\n";
     }
-    return exitCode;
+    if (written) *written = session.written();
+    if (notKept) *notKept = session.notKept();
+    return session.exitCode();
 }
 
 }  // namespace pl63::cli

@@ -2,6 +2,8 @@
 // What read and write share: the event loop, opening the port named by
 // --port, and running one transfer to its end.
 #include <QCoreApplication>
+#include <QSocketNotifier>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -29,15 +31,20 @@ struct WrittenBlocks {
     std::vector<int> addresses;  // the blocks the radio acknowledged
 };
 
+// While a StopSignals guard is alive: calls `onStop` from the event loop once
+// Ctrl-C or SIGTERM has arrived. Null when no guard is alive.
+std::unique_ptr<QSocketNotifier> watchStopSignals(std::function<void()> onStop);
+
 // Opens the port and runs one read or write until the engine reports its end
-// (with `verify`, the write and then a read). Returns ExitOk when the radio
-// confirmed the transfer, ExitTimeout after the communication-error message
+// (with `verify`, the write and then a read, compared: the blocks the radio
+// did not keep go to `notKept`). Returns ExitOk when the radio confirmed the
+// transfer, ExitNotKept when the read-back differs, ExitTimeout after the communication-error message
 // and how many blocks got through, ExitPortNotOpen when the port could not be
 // opened (the engine's port message and the reason are on `err`), ExitUsage
 // for a --port that is neither a path nor a number 1..20, and 128 + the
 // signal when a live StopSignals guard saw Ctrl-C or SIGTERM (the transfer
 // was cancelled with its end frame).
 int runTransfer(TerminalLink& link, const TransferRequest& request, std::ostream& err,
-                WrittenBlocks* written = nullptr);
+                WrittenBlocks* written = nullptr, std::vector<int>* notKept = nullptr);
 
 }  // namespace pl63::cli

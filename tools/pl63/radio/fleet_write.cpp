@@ -1,0 +1,311 @@
+#include "fleet_write.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "cli_command.h"
+#include "link/qt/serial_ports.h"
+#include "radio_transfer.h"
+#include "terminal_link.h"
+#include "transfer_session.h"
+
+namespace pl63::cli {
+namespace {
+
+constexpr int kBarWidth = 20;
+
+const Bilingual kWriting{"写频", "writing"};
+const Bilingual kReadingBack{"回读校验", "reading back"};
+const Bilingual kWritten{"已写入", "written"};
+const Bilingual kVerified{"已校验", "verified"};
+const Bilingual kFailed{"失败", "failed"};
+const Bilingual kPortHeader{"端口", "port"};
+const Bilingual kResultHeader{"结果", "result"};
+const Bilingual kBlocksHeader{"块数", "blocks"};
+const Bilingual kReasonHeader{"原因", "reason"};
+
+// One radio's engine. What the window would show goes to the radio's line
+// on the board instead of straight to the terminal, where several radios
+// would tear each other's lines apart.
+class FleetRadioLink : public TerminalLink {
+public:
+    FleetRadioLink(Language language, std::ostream& err, std::function<void()> changed)
+        : TerminalLink(language, err), changed_(std::move(changed)) {}
+
+    void setStatusText(const std::string&) override {}
+    void showProgress(int) override { changed_(); }
+    void setProgress(int) override { changed_(); }
+    void hideProgress() override {}
+    // The communication error and the port message become the row's reason.
+    void showMessage(const std::string&, int) override {}
+    void transferEnded(link::LinkOutcome outcome) override {
+        // The read-back of --verify counts its own blocks: keep the write's.
+        if (engine().LinkMode() == "W") {
+            writeDone = engine().blocksDone();
+            writeTotal = engine().blocksTotal();
+        }
+        TerminalLink::transferEnded(outcome);
+        changed_();
+    }
+
+    int writeDone = 0;
+    int writeTotal = 0;
+
+private:
+    std::function<void()> changed_;
+};
+
+struct Radio {
+    std::unique_ptr<FleetRadioLink> link;
+    std::unique_ptr<TransferSession> session;
+    std::string name;
+    std::string printedStage;  // not live: the last stage and quarter printed
+};
+
+int severity(int code) {
+    switch (code) {
+        case ExitOk: return 0;
+        case ExitPortNotOpen: return 2;
+        case ExitNotKept: return 3;
+        case ExitTimeout: return 4;
+        case ExitInterrupted:
+        case ExitTerminated: return 6;
+        default: return code > 128 ? 6 : 5;  // usage, bad input
+    }
+}
+
+// Columns on a terminal: a Chinese character takes two.
+std::size_t displayWidth(const std::string& text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) continue;
+        width += byte >= 0xE0 ? 2 : 1;
+    }
+    return width;
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+    const std::size_t shown = displayWidth(text);
+    return text + std::string(shown < width ? width - shown : 0, ' ');
+}
+
+std::string blocksOf(int done, int total, Language language) {
+    return language == Language::English
+               ? std::to_string(done) + " of " + std::to_string(total)
+               : std::to_string(done) + " / " + std::to_string(total);
+}
+
+std::string hexAddress(int address) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(address) & 0xFFFF);
+    return text;
+}
+
+// Why a radio failed, with how far it got ("stopped after 5 of 29 blocks").
+std::string failureReason(const Radio& radio, Language language) {
+    const bool english = language == Language::English;
+    const TransferSession& session = *radio.session;
+    const int code = session.exitCode();
+    if (code == ExitPortNotOpen || code == ExitUsage) {
+        const std::string state =
+            link::portStateText(session.portState(), language).toStdString();
+        return (english ? "port not open: " : "端口未打开：") + state;
+    }
+    if (code == ExitNotKept) {
+        std::string list;
+        for (const int address : session.notKept()) {
+            list += (list.empty() ? "" : english ? ", " : "、") + hexAddress(address);
+        }
+        const std::string count = std::to_string(session.notKept().size());
+        const std::string all = std::to_string(session.written().addresses.size());
+        return english ? "not kept: " + list + " (" + count + " of " + all + " blocks)"
+                       : "对讲机没有保存 " + list + "（共 " + all + " 块中的 " + count + " 块）";
+    }
+    const bool interrupted = code != ExitTimeout;
+    const std::string why = english ? (interrupted ? "interrupted" : "no answer")
+                                    : (interrupted ? "已中断" : "无应答");
+    const link::LinkEngine& engine = radio.link->engine();
+    if (session.verifying()) {
+        const std::string of = std::to_string(engine.blocksDone());
+        const std::string all = std::to_string(engine.blocksTotal());
+        return english ? "written, but the read-back stopped after " + of + " of " + all +
+                             " blocks (" + why + ")"
+                       : "已写入，但校验回读在第 " + of + " 块（共 " + all + " 块）后中断（" +
+                             why + "）";
+    }
+    const std::string of = std::to_string(radio.link->writeDone);
+    const std::string all = std::to_string(radio.link->writeTotal);
+    if (radio.link->writeDone == 0) {
+        return english ? why + ": stopped before the first of " + all + " blocks"
+                       : why + "：在第一块（共 " + all + " 块）之前中断";
+    }
+    return english ? why + ": stopped after " + of + " of " + all + " blocks, write it again"
+                   : why + "：在第 " + of + " 块（共 " + all + " 块）后中断，请重新写频";
+}
+
+class FleetBoard {
+public:
+    FleetBoard(const FleetRequest& request, std::ostream& err) : request_(request), err_(err) {}
+
+    std::vector<Radio>& radios() { return radios_; }
+
+    void setNameWidth() {
+        for (const Radio& radio : radios_) nameWidth_ = std::max(nameWidth_, displayWidth(radio.name));
+    }
+
+    // A radio moved on: redraw (live) or print its line when its stage or
+    // quarter changed.
+    void changed(Radio& radio) {
+        if (request_.live) {
+            redraw();
+            return;
+        }
+        std::string stage;
+        const std::string line = progressLine(radio, &stage);
+        if (stage == radio.printedStage) return;
+        radio.printedStage = stage;
+        err_ << line << "\n" << std::flush;
+    }
+
+    void redraw() {
+        if (!request_.live) return;
+        if (drawn_) err_ << "\033[" << radios_.size() << "A";
+        for (const Radio& radio : radios_) err_ << "\r\033[K" << progressLine(radio) << "\n";
+        err_ << std::flush;
+        drawn_ = true;
+    }
+
+    void printTable(std::ostream& out) const {
+        const Language language = request_.language;
+        struct Row {
+            std::string port, result, blocks, reason;
+        };
+        std::vector<Row> rows{{std::string(kPortHeader.in(language)),
+                               std::string(kResultHeader.in(language)),
+                               std::string(kBlocksHeader.in(language)),
+                               std::string(kReasonHeader.in(language))}};
+        for (const Radio& radio : radios_) {
+            const TransferSession& session = *radio.session;
+            const bool ok = session.exitCode() == ExitOk;
+            rows.push_back({radio.name, std::string(resultWord(session).in(language)),
+                            // A radio whose port did not open was never asked.
+                        radio.link->writeTotal == 0
+                            ? std::string("-")
+                            : blocksOf(radio.link->writeDone, radio.link->writeTotal, language),
+                            ok ? std::string() : failureReason(radio, language)});
+        }
+        std::size_t widths[3] = {0, 0, 0};
+        for (const Row& row : rows) {
+            widths[0] = std::max(widths[0], displayWidth(row.port));
+            widths[1] = std::max(widths[1], displayWidth(row.result));
+            widths[2] = std::max(widths[2], displayWidth(row.blocks));
+        }
+        for (const Row& row : rows) {
+            std::string line = padded(row.port, widths[0]) + "  " + padded(row.result, widths[1]) +
+                               "  " + padded(row.blocks, widths[2]) + "  " + row.reason;
+            line.erase(line.find_last_not_of(' ') + 1);
+            out << line << "\n";
+        }
+        out << std::flush;
+    }
+
+private:
+    std::string progressLine(const Radio& radio, std::string* stageKey = nullptr) const {
+        const Language language = request_.language;
+        const TransferSession& session = *radio.session;
+        const std::string name = padded(radio.name, nameWidth_) + "  ";
+        if (session.done()) {
+            if (stageKey) *stageKey = "done";
+            return name + std::string(resultWord(session).in(language));
+        }
+        const link::LinkEngine& engine = radio.link->engine();
+        const int done = engine.blocksDone();
+        const int total = std::max(1, engine.blocksTotal());
+        // Until the read-back has begun the engine still counts the write.
+        const bool readingBack = session.verifying() && engine.LinkMode() == "R";
+        const Bilingual& stage = readingBack ? kReadingBack : kWriting;
+        if (stageKey) *stageKey = std::string(stage.en) + std::to_string(done * 4 / total);
+        const int filled = done * kBarWidth / total;
+        return name + padded(std::string(stage.in(language)), 13) + "[" +
+               std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " +
+               blocksOf(done, engine.blocksTotal(), language);
+    }
+
+    const Bilingual& resultWord(const TransferSession& session) const {
+        if (session.exitCode() != ExitOk) return kFailed;
+        return request_.verify ? kVerified : kWritten;
+    }
+
+    const FleetRequest& request_;
+    std::ostream& err_;
+    std::vector<Radio> radios_;
+    std::size_t nameWidth_ = 0;
+    bool drawn_ = false;
+};
+
+}  // namespace
+
+int worseExitCode(int a, int b) {
+    return severity(b) > severity(a) ? b : a;
+}
+
+int runFleetWrite(const FleetRequest& request, std::ostream& out, std::ostream& err) {
+    QCoreApplication& app = coreApplication();
+    FleetBoard board(request, err);
+    std::vector<Radio>& radios = board.radios();
+    radios.resize(request.ports.size());
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        Radio& radio = radios[i];
+        radio.link = std::make_unique<FleetRadioLink>(request.language, err,
+                                                      [&board, &radio] { board.changed(radio); });
+        radio.link->imageSource = [&request] { return request.image; };
+        radio.link->login = request.login;
+        radio.link->tune = request.tune;
+        radio.link->password = request.password;
+        TransferRequest transfer;
+        transfer.port = request.ports[i];
+        transfer.write = true;
+        transfer.verify = request.verify;
+        transfer.language = request.language;
+        radio.session = std::make_unique<TransferSession>(*radio.link, transfer);
+        radio.name = request.ports[i];
+        if (const auto port = resolvePort(request.ports[i]); port && port->shownName != port->device &&
+                                                             !port->device.isEmpty()) {
+            radio.name = port->shownName.toStdString() + " (" + port->device.toStdString() + ")";
+        }
+    }
+    board.setNameWidth();
+
+    const auto allDone = [&radios] {
+        return std::all_of(radios.begin(), radios.end(),
+                           [](const Radio& radio) { return radio.session->done(); });
+    };
+    // Ctrl-C or SIGTERM ends every transfer with its end frame.
+    const auto stopWatch = watchStopSignals([&radios] {
+        for (Radio& radio : radios) radio.session->cancel();
+    });
+    for (Radio& radio : radios) {
+        radio.session->onFinished = [&, radioPtr = &radio] {
+            board.changed(*radioPtr);
+            if (allDone()) app.exit();
+        };
+    }
+    board.redraw();
+    for (Radio& radio : radios) {
+        radio.session->start();
+        board.changed(radio);
+    }
+    if (!allDone()) app.exec();
+    for (Radio& radio : radios) radio.session->closePort();
+    board.redraw();
+    board.printTable(out);
+
+    int code = ExitOk;
+    for (const Radio& radio : radios) code = worseExitCode(code, radio.session->exitCode());
+    return code;
+}
+
+}  // namespace pl63::cli
