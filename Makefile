@@ -6,7 +6,7 @@ JOBS  ?= $(shell nproc)
 # CMAKE_FLAGS=-DCMAKE_BUILD_TYPE=Debug.
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
-.PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize
+.PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize package
 
 # Sanitizer and fuzz builds: clang, each in its own folder.
 FUZZ_BUILD     ?= build-fuzz
@@ -42,6 +42,10 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package (CPack) in $(BUILD): pl63_VERSION-1_ARCH.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/pl63-bench-codec

@@ -16,6 +16,10 @@ packages=(
   # runtimes (only recommended by clang, so named here) and llvm-symbolizer
   # for readable reports.
   clang libclang-rt-dev llvm
+  # the install-tree test validates the desktop entry, the AppStream metainfo
+  # and the manual pages, and builds a MIME database; the package is made by
+  # CPack with dpkg-shlibdeps
+  desktop-file-utils appstream man-db shared-mime-info file dpkg-dev
 )
 
 missing=()

@@ -98,6 +98,23 @@ TEST(HelpFileTest, CompiledHelpBeforeTheHtmlGuideAndNothingWhenMissing) {
     EXPECT_TRUE(helpFilePath(other.path()).isEmpty());
 }
 
+TEST(HelpFileTest, InstalledGuideIsFoundFromTheProgramsFolderWhereverThePrefixLies) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("share/pl63"));
+    const QString bin = prefix.filePath("bin");
+    EXPECT_TRUE(installedHelpFilePath(bin).isEmpty());
+    const auto touch = [](const QString& path) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    touch(prefix.filePath("share/pl63/PL63.html"));
+    EXPECT_EQ(installedHelpFilePath(bin), prefix.filePath("share/pl63/PL63.html"));
+    // A guide beside the program (the build tree, a copied folder) comes first.
+    touch(prefix.filePath("bin/PL63.html"));
+    EXPECT_EQ(installedHelpFilePath(bin), prefix.filePath("bin/PL63.html"));
+}
+
 // Catches what would go to the platform's viewer.
 class UrlCatcher : public QObject {
     Q_OBJECT

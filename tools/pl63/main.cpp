@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "cli_command.h"
+#include "pl63_version.h"
 
 namespace {
 
 void printOverview(std::ostream& out,
                    const std::vector<std::unique_ptr<pl63::cli::CliCommand>>& commands) {
-    out << "usage: pl63 VERB [options]\n\nverbs:\n";
+    out << "usage: pl63 VERB [options]\n       pl63 --version\n\nverbs:\n";
     for (const auto& command : commands) {
         std::string name(command->name());
         out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ')
@@ -28,6 +29,10 @@ int run(const std::vector<std::string>& words) {
     if (words.empty()) {
         printOverview(std::cerr, commands);
         return pl63::cli::ExitUsage;
+    }
+    if (words[0] == "--version") {
+        std::cout << "pl63 " << pl63::kVersion << "\n";
+        return pl63::cli::ExitOk;
     }
     if (words[0] == "-h" || words[0] == "--help" || words[0] == "help") {
         printOverview(std::cout, commands);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pl63_version.h"
 #include "pty_radio.h"
 #include "sim_options.h"
 
@@ -25,6 +26,10 @@ int main(int argc, char** argv) {
     const auto parsed = parseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (parsed.help) {
         std::cout << kSimUsage;
+        return 0;
+    }
+    if (parsed.version) {
+        std::cout << "pl63-radiosim " << pl63::kVersion << "\n";
         return 0;
     }
     if (!parsed.options) {

@@ -8,7 +8,7 @@ const char* const kSimUsage =
     "usage: pl63-radiosim [--link PATH] [--load FILE.DAT] [--save FILE.DAT] [--once]\n"
     "                     [--silent] [--wrong-identity] [--stray-byte] [--wrong-echo]\n"
     "                     [--stall-after N] [--break-after N] [--chunk N] [--vanish-after N]\n"
-    "                     [--forget-block N]\n"
+    "                     [--forget-block N] [--version]\n"
     "A simulated PL-63 radio on a pseudo-terminal at 9600 baud; prints the device path\n"
     "and serves one session after another until Ctrl-C or SIGTERM stops it.\n"
     "  --link PATH        also make PATH a symbolic link to the device\n"
@@ -26,7 +26,10 @@ const char* const kSimUsage =
     "  --vanish-after N   close the device once the replies to N data blocks have gone\n"
     "                     out, as if the cable were pulled (0: after the opening)\n"
     "  --forget-block N   acknowledge the N-th write block of a session (1 = the first)\n"
-    "                     without storing it\n";
+    "                     without storing it\n"
+    "  --version          print the version and exit\n"
+    "exit codes: 0 stopped by Ctrl-C or SIGTERM (or --once done), 1 the device could\n"
+    "  not be made or a --save failed, 2 wrong arguments\n";
 
 namespace {
 
@@ -68,6 +71,8 @@ SimOptionsOutcome parseSimOptions(const std::vector<std::string>& words) {
         bool ok = true;
         if (word == "-h" || word == "--help") {
             return {std::nullopt, {}, true};
+        } else if (word == "--version") {
+            return {std::nullopt, {}, false, true};
         } else if (word == "--link") {
             ok = needValue(options.link, "a path for the link to the device");
         } else if (word == "--load") {

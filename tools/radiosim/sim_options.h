@@ -22,6 +22,7 @@ struct SimOptionsOutcome {
     std::optional<SimOptions> options;
     std::string error;
     bool help = false;
+    bool version = false;  // --version
 };
 SimOptionsOutcome parseSimOptions(const std::vector<std::string>& words);
 

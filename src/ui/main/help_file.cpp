@@ -10,6 +10,11 @@
 #include "i18n/application_title.h"
 #include "i18n/localized_msgbox.h"
 
+// Where GNUInstallDirs put share/pl63, seen from bin (CMake sets it).
+#ifndef PL63_HELP_FROM_BIN
+#define PL63_HELP_FROM_BIN "../share/pl63"
+#endif
+
 namespace pl63::ui {
 namespace {
 
@@ -28,8 +33,14 @@ QString helpFilePath(const QString& folder) {
     return {};
 }
 
+QString installedHelpFilePath(const QString& programFolder) {
+    const QString beside = helpFilePath(programFolder);
+    if (!beside.isEmpty()) return beside;
+    return helpFilePath(QDir(programFolder).filePath(QStringLiteral(PL63_HELP_FROM_BIN)));
+}
+
 bool openHelpFile(QWidget* owner, int languageFlag, const HelpViewer& viewer) {
-    const QString path = helpFilePath(QCoreApplication::applicationDirPath());
+    const QString path = installedHelpFilePath(QCoreApplication::applicationDirPath());
     if (path.isEmpty()) return false;
     const QUrl url = QUrl::fromLocalFile(path);
     if (viewer ? viewer(url) : QDesktopServices::openUrl(url)) return true;
