@@ -36,6 +36,11 @@ std::optional<NamedPort> resolvePort(const std::string& argument) {
 TransferSession::TransferSession(TerminalLink& link, TransferRequest request)
     : link_(link), request_(std::move(request)) {}
 
+TransferSession::~TransferSession() {
+    // The link outlives the session; it must not call back into it.
+    link_.onEnded = nullptr;
+}
+
 bool TransferSession::start() {
     const auto port = resolvePort(request_.port);
     if (!port) {

@@ -20,6 +20,9 @@ class TransferSession {
 public:
     // The link is the session's engine and presentation; it must outlive it.
     TransferSession(TerminalLink& link, TransferRequest request);
+    ~TransferSession();
+    TransferSession(const TransferSession&) = delete;
+    TransferSession& operator=(const TransferSession&) = delete;
 
     // Opens the port and starts the transfer. False when it ended at once
     // (port not open, a --port that names nothing): exitCode() and notes()
