@@ -47,6 +47,13 @@ for program in pl63 pl63-gui pl63-radiosim; do
     shown=$("$prefix/bin/$program" --version 2>&1)
     [ "$shown" = "$program $version" ] || fail "$program --version says '$shown', not '$program $version'"
 done
+# The window program refuses what it cannot open before showing a window.
+for words in "--no-such-option" "one.DAT two.DAT"; do
+    # shellcheck disable=SC2086
+    QT_QPA_PLATFORM=offscreen timeout 20 "$prefix/bin/pl63-gui" $words > /dev/null 2>&1
+    code=$?
+    [ "$code" -eq 2 ] || fail "pl63-gui $words exits $code, not 2"
+done
 for size in 16 48 256; do
     file "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" 2>/dev/null |
         grep -q "PNG image data, $size x $size" || fail "the ${size}x$size icon is no $size-pixel PNG"
