@@ -180,7 +180,13 @@ protected:
         std::vector<std::string> names(std::begin(kOptionWindows), std::end(kOptionWindows));
         for (const auto& [key, child] : controls(names)) {
             const auto value = shown.find(key);
-            if (value == shown.end() || key.rfind("Form1/Grid1#", 0) == 0) continue;
+            // The grid and its cell editors, hidden until a cell is edited:
+            // the channels come from the file.
+            auto* control = qobject_cast<QWidget*>(child);
+            const bool gridPart =
+                key.rfind("Form1/", 0) == 0 &&
+                (control == window->grid() || !control->isVisibleTo(window.get()));
+            if (value == shown.end() || gridPart) continue;
             const QString text = QString::fromStdString(value->second);
             if (auto* combo = qobject_cast<QComboBox*>(child)) {
                 combo->setCurrentIndex(text.section('/', 0, 0).toInt());
