@@ -106,17 +106,27 @@ TEST_F(FleetWrite, OnlyAPortNotOpenOrAForgettingRadioGiveTheirOwnCodes) {
     const std::string missing = path("no-such-port").string();
     struct Case {
         std::vector<std::string> ports;
+        const char* lang;
         int exitCode;
+        std::string healthyRow, missingRow;
     };
-    const Case cases[] = {{{healthy->device(), missing}, 4},
-                          {{missing, forgetful->device(), healthy->device()}, 5}};
+    const Case cases[] = {
+        {{healthy->device(), missing}, "en", 4, "verified +29 of 29",
+         "failed +- +port not open: not present"},
+        // The table speaks the language asked for.
+        {{missing, forgetful->device(), healthy->device()}, "zh", 5, "已校验 +29 / 29",
+         "失败 +- +端口未打开：端口不存在"},
+    };
     for (const Case& c : cases) {
-        std::vector<std::string> words{"write", codeplug.string(), "--verify"};
+        std::vector<std::string> words{"write", codeplug.string(), "--verify", "--lang", c.lang};
         for (const auto& port : c.ports) words.insert(words.end(), {"--port", port});
         const auto result = pl63(words);
         EXPECT_EQ(result.exitCode, c.exitCode) << result.out << result.err;
         EXPECT_TRUE(std::regex_match(tableRow(result.out, healthy->device()),
-                                     std::regex(healthy->device() + " +verified +29 of 29")))
+                                     std::regex(healthy->device() + " +" + c.healthyRow)))
+            << result.out;
+        EXPECT_TRUE(std::regex_match(tableRow(result.out, missing),
+                                     std::regex(missing + " +" + c.missingRow)))
             << result.out;
     }
 }
