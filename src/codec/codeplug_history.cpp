@@ -13,7 +13,8 @@ CodeplugHistory::CodeplugHistory(const Codeplug& start, std::size_t limit)
 
 void CodeplugHistory::record(const Codeplug& after, StepName name) {
     states_.erase(states_.begin() + static_cast<std::ptrdiff_t>(cursor_) + 1, states_.end());
-    states_.push_back({after, std::move(name)});
+    std::string file = states_.back().file;
+    states_.push_back({after, std::move(name), std::move(file)});
     if (states_.size() > limit_ + 1) states_.pop_front();
     cursor_ = states_.size() - 1;
 }

@@ -33,6 +33,10 @@ public:
     explicit CodeplugHistory(const Codeplug& start, std::size_t limit = kDefaultLimit);
 
     const Codeplug& current() const { return states_[cursor_].data; }
+    // The file the current state was opened from or saved to; empty for
+    // none. A step keeps the file of the state it started from.
+    const std::string& file() const { return states_[cursor_].file; }
+    void setFile(std::string file) { states_[cursor_].file = std::move(file); }
 
     // A step that led from current() to `after`.
     void record(const Codeplug& after, StepName name);
@@ -66,6 +70,7 @@ private:
     struct State {
         Codeplug data;
         StepName name;  // of the step that led here; empty for the first
+        std::string file;
     };
     std::deque<State> states_;
     std::size_t cursor_ = 0;

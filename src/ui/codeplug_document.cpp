@@ -1,5 +1,7 @@
 #include "ui/codeplug_document.h"
 
+#include <QFile>
+
 namespace pl63::ui {
 
 CodeplugDocument::CodeplugDocument() : history_(Codeplug{}) {}
@@ -17,6 +19,10 @@ void CodeplugDocument::restore(const Codeplug& state) {
     const bool unlocked = data_.DebugUnlocked;
     data_ = state;
     data_.DebugUnlocked = unlocked;
+}
+
+QString CodeplugDocument::filePath() const {
+    return QFile::decodeName(history_.file().c_str());
 }
 
 void CodeplugDocument::updateModified() {
@@ -45,8 +51,8 @@ void CodeplugDocument::replace(const StepName& name, const Edit& edit, const QSt
     Codeplug after = snapshot();
     // Opening the same data again is still a step: the file it names changed.
     history_.record(after, name);
+    history_.setFile(QFile::encodeName(file).toStdString());
     clean_ = after;
-    filePath_ = file;
     updateModified();
     emit replaced();
 }
@@ -61,7 +67,7 @@ void CodeplugDocument::translate(Language language) {
 
 void CodeplugDocument::markSaved(const QString& file) {
     clean_ = snapshot();
-    filePath_ = file;
+    history_.setFile(QFile::encodeName(file).toStdString());
     updateModified();
     emit saved(file);
 }
@@ -76,7 +82,6 @@ void CodeplugDocument::markWritten(const Codeplug& sent) {
 void CodeplugDocument::startOver() {
     clean_ = snapshot();
     history_.restart(clean_);
-    filePath_.clear();
     updateModified();
 }
 

@@ -24,9 +24,9 @@ public:
     // nothing it changes here is recorded or shown.
     Codeplug& dataForSetUp() { return data_; }
 
-    // The file last opened or saved; empty when the data came from New, a
-    // read or start-up.
-    const QString& filePath() const { return filePath_; }
+    // The file the data were last opened from or saved to; empty when they
+    // came from New, a read or start-up. Undo takes it back with the data.
+    QString filePath() const;
     bool isModified() const { return modified_; }
 
     // A change the user made, as one step named `name`. Data that come out
@@ -89,7 +89,6 @@ private:
     Codeplug data_;
     Codeplug clean_;  // what was last opened, saved, read or written
     CodeplugHistory history_;
-    QString filePath_;
     bool modified_ = false;
 };
 

@@ -108,6 +108,22 @@ TEST(CodeplugHistoryTest, NamesFollowTheCursorAndANewStepDropsWhatWasUndone) {
     EXPECT_EQ(history.undo().TxLowPowerTune, 1);
 }
 
+TEST(CodeplugHistoryTest, TheFileGoesWithTheStateAndAStepKeepsTheFileItStartedFrom) {
+    Codeplug data;
+    CodeplugHistory history(data);
+    data.band = 1;
+    history.record(data, step(1));
+    history.setFile("a.DAT");
+    data.band = 2;
+    history.record(data, step(2));
+    EXPECT_EQ(history.file(), "a.DAT");
+    history.undo();
+    history.undo();
+    EXPECT_EQ(history.file(), "");
+    history.redo();
+    EXPECT_EQ(history.file(), "a.DAT");
+}
+
 TEST(CodeplugHistoryTest, KeepsTheLastHundredStepsAndDropsTheOldest) {
     Codeplug data;
     CodeplugHistory history(data);

@@ -181,11 +181,14 @@ TEST_F(UndoRedoTest, OpenAndNewAreUndoneWithoutTouchingTheFile) {
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(cell(7, ColRxFrequency), "");
 
+    EXPECT_EQ(context->document.filePath(), QString());
     undoKey();
     EXPECT_EQ(cell(7, ColRxFrequency), "455.00000");
     EXPECT_EQ(codeplug().TxLowPowerTune, 33);
+    EXPECT_EQ(context->document.filePath(), QString::fromStdString(file));
     undoKey();
     EXPECT_EQ(image(), edited);
+    EXPECT_EQ(context->document.filePath(), QString());  // the question says "untitled" again
     EXPECT_EQ(shown(3, ColRxFrequency), QStringLiteral("433.00000"));
     std::ifstream in(file, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), fileBytes);
