@@ -8,7 +8,7 @@ const StepName kNoStep;
 
 CodeplugHistory::CodeplugHistory(const Codeplug& start, std::size_t limit)
     : limit_(limit == 0 ? 1 : limit) {
-    states_.push_back({start, {}});
+    states_.push_back({start, {}, {}});
 }
 
 void CodeplugHistory::record(const Codeplug& after, StepName name) {
@@ -29,7 +29,7 @@ void CodeplugHistory::extend(const Codeplug& after, StepName name) {
 
 void CodeplugHistory::restart(const Codeplug& start) {
     states_.clear();
-    states_.push_back({start, {}});
+    states_.push_back({start, {}, {}});
     cursor_ = 0;
 }
 
