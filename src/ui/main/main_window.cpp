@@ -357,7 +357,18 @@ QString droppedCodeplug(const QMimeData* data) {
 
 }  // namespace
 
+// While a transfer runs the data are the transfer's: nothing may be dropped.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (link_->engine().busy()) return;
+    if (!droppedCodeplug(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+// Over any part of the window, not only where the drag came in.
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (link_->engine().busy()) {
+        event->ignore();
+        return;
+    }
     if (!droppedCodeplug(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
