@@ -15,7 +15,7 @@ work="$build/fuzz-work"
 mkdir -p "$work/artifacts"
 
 # name:longest input worth trying (a .DAT is 855 bytes; a session script about 1.5 KB)
-targets=(dat_file:1024 channel_csv:4096 link_engine:4096 radio_simulator:4096 port_map:2048)
+targets=(dat_file:1024 channel_csv:4096 chirp_csv:4096 link_engine:4096 radio_simulator:4096 port_map:2048)
 
 run_one() {
     local name=${1%%:*} max=${1##*:}

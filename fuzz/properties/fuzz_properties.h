@@ -25,6 +25,14 @@ std::string checkDatFile(Input input);
 // "--base" of the same file) gives the same image byte for byte.
 std::string checkChannelCsv(Input input);
 
+// CHIRP CSV import and export. The first byte: bit 0 an image to decode
+// instead of CSV text, bit 1 English, bit 2 leave unfit rows out, bits 3..
+// the band. A refused import leaves the grid alone; imported frequencies are
+// in the band; an export re-imports to the same channels and the same export;
+// export then import over the codeplug it came from gives its image byte for
+// byte, whatever its channels hold.
+std::string checkChirpCsv(Input input);
+
 // The link engine fed starts, radio bytes, breaks and ticks (see
 // link_engine_script.h). Its buffers stay bounded, it only sends the frames of
 // the protocol (never a block outside what a write may send, never anything

@@ -5,6 +5,7 @@ namespace pl63::fuzz {
 const std::vector<FuzzTarget>& fuzzTargets() {
     static const std::vector<FuzzTarget> targets = {
         {"dat_file", checkDatFile},       {"channel_csv", checkChannelCsv},
+        {"chirp_csv", checkChirpCsv},
         {"link_engine", checkLinkEngine}, {"radio_simulator", checkRadioSimulator},
         {"port_map", checkPortMap},
     };

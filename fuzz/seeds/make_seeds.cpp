@@ -10,6 +10,7 @@
 
 #include "codec/band.h"
 #include "codec/channel_csv.h"
+#include "codec/chirp_csv.h"
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "link/link_engine.h"
@@ -120,6 +121,55 @@ void csvSeeds() {
                       "9,150.0,Off,150.00625,Off,\"Low\",\"Carrier\",\"Narrow\",\"No\"\r\n")));
     writeSeed("channel_csv", "image.bin",
               withOption(1, EncodeImage(sample, Language::Chinese).bytes()));
+}
+
+void chirpSeeds() {
+    // Options byte: bit 0 image instead of text, bit 1 English, bit 2 leave
+    // unfit rows out, bits 3.. the band.
+    const auto textOption = [](Language language, bool leaveOut, int band) {
+        return static_cast<std::uint8_t>((language == Language::English ? 2 : 0) |
+                                         (leaveOut ? 4 : 0) | band << 3);
+    };
+    const Codeplug sample = sampleCodeplug(0, Language::English);
+    writeSeed("chirp_csv", "export.csv",
+              withOption(textOption(Language::English, false, 0),
+                         textBytes(exportChirpCsv(sample.channels))));
+    writeSeed("chirp_csv", "every_tone_mode.csv",
+              withOption(textOption(Language::Chinese, false, 0),
+                         textBytes("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,"
+                                   "cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,"
+                                   "TStep,Skip,Power\n"
+                                   "1,A,446.006250,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,"
+                                   "6.25,,0.5W\n"
+                                   "2,B,439.2,-,7.6,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,"
+                                   "5.00,S,High\n"
+                                   "3,,438.5,+,1,TSQL,88.5,123.0,023,NN,023,Tone->Tone,FM,,,5W\n"
+                                   "4,,438.6,split,431.0,DTCS,88.5,88.5,754,RN,023,Tone->Tone,"
+                                   "NFM,,P,low\n"
+                                   "5,,438.7,off,0,Cross,100.0,67.0,023,NR,754,Tone->DTCS,FM,,,\n"
+                                   "6,,438.8,,,Cross,100.0,67.0,025,RN,754,DTCS->Tone,FM,,,\n"
+                                   "7,,438.9,,,Cross,100.0,67.0,025,RR,754,DTCS->DTCS,FM,,,\n"
+                                   "8,,439.0,,,Cross,100.0,67.0,025,RR,754,->Tone,FM,,,\n"
+                                   "9,,439.1,,,Cross,100.0,67.0,025,RR,754,->DTCS,FM,,,\n"
+                                   "10,,439.3,,,Cross,100.0,67.0,025,RR,754,DTCS->,FM,,,\n"
+                                   "11,,439.4,,,Cross,100.0,67.0,025,RR,754,Tone->,FM,,,\n")));
+    writeSeed("chirp_csv", "unfit_left_out.csv",
+              withOption(textOption(Language::English, true, 1),
+                         textBytes("\xEF\xBB\xBF\"Frequency\",\"Location\",Mode,Tone\r\n"
+                                   "462.5625,1,FM,\r\n"
+                                   "462.5875,2,AM,\r\n"
+                                   "146.52,3,FM,\r\n"
+                                   "462.6125,4,FM,TSQL-R\r\n"
+                                   "467.5625,30,NFM,\r\n")));
+    writeSeed("chirp_csv", "lean_zero_based.csv",
+              withOption(textOption(Language::Chinese, false, 5),
+                         textBytes("Location,Frequency\n0,145.5\n1,146.0\n2,147.0\n")));
+    // Images: an export of any codeplug imports back over it unchanged.
+    writeSeed("chirp_csv", "image_sample.bin",
+              withOption(3, EncodeImage(sample, Language::English).bytes()));
+    Bytes odd(layout::kDecodedSize);
+    for (std::size_t k = 0; k < odd.size(); ++k) odd[k] = static_cast<std::uint8_t>(k * 13 + 1);
+    writeSeed("chirp_csv", "image_odd_bytes.bin", withOption(1, odd));
 }
 
 // A host for recording sessions of the engine with the simulated radio.
@@ -310,6 +360,7 @@ int main(int argc, char** argv) {
     outputFolder = argv[1];
     datSeeds();
     csvSeeds();
+    chirpSeeds();
     sessionSeeds();
     portSeeds();
     return 0;

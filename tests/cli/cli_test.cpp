@@ -449,3 +449,61 @@ TEST_F(CliTest, CsvTextIsShownEscapedAndOddDcsCodesWarn) {
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kChirpPlan =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n"
+    "1,Rpt,439.200000,-,7.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\n"
+    "2,Simplex,446.006250,,0.000000,DTCS,88.5,88.5,754,RN,023,Tone->Tone,NFM,6.25,S,0.5W,,,,,\n"
+    "3,Air,124.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,\n";
+
+TEST_F(CliTest, ChirpFilesAreRecognisedUnfitRowsRefusedOrLeftOutAndExportRoundTrips) {
+    spit(at("plan.csv"), kChirpPlan);
+    const Outcome refused = pl63({"import", at("plan.csv").string(), "-o", at("a.DAT").string()});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("line 4, column 3 (Frequency) \"124.500000\""), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(at("a.DAT")));
+
+    const Outcome skipped = pl63({"import", at("plan.csv").string(), "--skip-unfit", "-o",
+                                  at("a.DAT").string(), "--lang", "zh"});
+    ASSERT_EQ(skipped.exitCode, 0) << skipped.err;
+    EXPECT_NE(skipped.err.find("未导入第 4 行（124.500000）"), std::string::npos) << skipped.err;
+    using Cells = std::vector<std::string>;
+    const std::string report = pl63({"show", at("a.DAT").string()}).out;
+    EXPECT_EQ(gridRow(report, "01"), (Cells{"01", "439.20000", "Off", "431.60000", "88.5",
+                                           "Hight", "Off", "Wide", "Have"}));
+    EXPECT_EQ(gridRow(report, "02"), (Cells{"02", "446.00625", "D754N", "446.00625", "D754I",
+                                           "Low", "Off", "Narrow", "No"}));
+
+    // Forced the other way, the same file is no channel table of ours.
+    EXPECT_EQ(pl63({"import", at("plan.csv").string(), "--format", "pl63", "-o",
+                    at("b.DAT").string()})
+                  .exitCode,
+              1);
+    EXPECT_EQ(pl63({"import", at("plan.csv").string(), "--format", "x", "-o", at("b.DAT").string()})
+                  .exitCode,
+              2);
+
+    const Outcome exported =
+        pl63({"export", at("a.DAT").string(), "--format", "chirp", "-o", at("out.csv").string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(slurp(at("out.csv")).substr(0, kChirpPlan.find('\n') + 1),
+              kChirpPlan.substr(0, kChirpPlan.find('\n') + 1));
+    ASSERT_EQ(pl63({"import", at("out.csv").string(), "--base", at("a.DAT").string(), "-o",
+                    at("c.DAT").string()})
+                  .exitCode,
+              0);
+    EXPECT_EQ(slurp(at("c.DAT")), slurp(at("a.DAT")));
+    // A lean file needs --format chirp when its header lacks Location.
+    spit(at("lean.csv"), "Frequency\n440\n");
+    EXPECT_EQ(pl63({"import", at("lean.csv").string(), "--format", "chirp", "-o",
+                    at("d.DAT").string()})
+                  .exitCode,
+              0);
+    EXPECT_EQ(gridRow(pl63({"show", at("d.DAT").string()}).out, "01").at(1), "440.00000");
+}
+
+}  // namespace

@@ -4,6 +4,8 @@
 
 #include "codec/band.h"
 #include "codec/channel_csv.h"
+#include "codec/chirp_csv.h"
+#include "codec/shown_text.h"
 #include "codeplug_cli_support.h"
 #include "codeplug_commands.h"
 
@@ -13,13 +15,27 @@ namespace {
 // Far more than 16 channel lines can need; a bigger file is not a channel list.
 constexpr std::size_t kMaxCsvBytes = 1 << 20;
 
+// One line per row --skip-unfit left out: line, frequency, reason.
+void reportLeftOut(const std::vector<LeftOutRow>& rows, Language language, std::ostream& err) {
+    for (const LeftOutRow& row : rows) {
+        const std::string frequency = shownText(row.frequency);
+        if (language == Language::English) {
+            err << "pl63 import: left out line " << row.line << " (" << frequency
+                << "): " << row.reason.en << "\n";
+        } else {
+            err << "pl63 import: 未导入第 " << row.line << " 行（" << frequency
+                << "）：" << row.reason.zh << "\n";
+        }
+    }
+}
+
 class ImportCommand : public CliCommand {
 public:
     std::string_view name() const override { return "import"; }
     std::string_view summary() const override { return "apply channels from CSV, write a .DAT"; }
     std::string usage() const override {
         return "usage: pl63 import channels.csv -o OUT.DAT [--base FILE.DAT] [--band 0..6]\n"
-               "                   [--lang en|zh]\n"
+               "                   [--format chirp|pl63] [--skip-unfit] [--lang en|zh]\n"
                "  each CSV row sets the channel its CH number names, as if typed into the\n"
                "  grid; channels not in the CSV keep the base's content; an empty RX\n"
                "  Frequency deletes the channel. Any bad value stops the import and\n"
@@ -27,6 +43,14 @@ public:
                "  DCS code with the digit 8 or 9 is taken as typed, with a warning.\n"
                "  A value equal to what `pl63 export` writes for the channel leaves it as\n"
                "  it is, so an export imported onto the same --base changes nothing.\n"
+               "  A CHIRP CSV (its header names Location and Frequency) puts each row on\n"
+               "  the channel its Location names when all are 1-16, else fills channels\n"
+               "  1-16 in Location order; Name, Comment, TStep and D-STAR columns are\n"
+               "  ignored, and an imported channel keeps the base channel's Forbid.\n"
+               "  --format F   chirp or pl63: the layout, instead of guessing it from the\n"
+               "               header\n"
+               "  --skip-unfit (CHIRP) import the rows the radio can hold and list each\n"
+               "               row left out with its line, frequency and reason\n"
                "  --base FILE  start from this codeplug (default: the start-up codeplug)\n"
                "  --band N     select band N first (0-6, as for `pl63 new`); a band other\n"
                "               than the base's empties the base's channels, as in the window\n"
@@ -38,12 +62,14 @@ public:
 
     int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
         VerbStart start =
-            startVerb(*this, words, {{"-o", "--base", "--band", "--lang"}, {}}, 1, out, err);
+            startVerb(*this, words, {{"-o", "--base", "--band", "--lang", "--format"}, {"--skip-unfit"}}, 1, out, err);
         if (!start.args) return start.exitCode;
         const ParsedArgs& args = *start.args;
         const Language language = start.language;
         std::string error;
         auto band = bandOption(args, error);
+        const auto format = args.value("--format");
+        if (format && *format != "chirp" && *format != "pl63") error = "--format takes chirp or pl63";
         if (!args.value("-o")) error = "-o OUT.DAT is needed";
         if (args.positional[0] == "-" && args.value("--base") == "-") {
             error = "only one of channels.csv and --base can be standard input";
@@ -76,13 +102,28 @@ public:
         if (!csv) return reportBadInput(*this, csv.error(), language, err);
         const BandEntry* limits = bandAt(codeplug.band);
         if (!limits) limits = bandAt(0);
-        std::vector<ErrorText> warnings;
-        Status applied = importChannelsCsv(csv.value(), codeplug.channels,
-                                           {limits->lowMHz, limits->highMHz}, language, &warnings);
-        if (!applied) return reportBadInput(*this, applied.error(), language, err);
-        for (const ErrorText& warning : warnings) {
-            err << "pl63 import: " << (language == Language::English ? "warning: " : "警告：")
-                << warning.in(language) << "\n";
+        const FrequencyBand limitsMHz{limits->lowMHz, limits->highMHz};
+        const bool chirp = format ? *format == "chirp"
+                                  : detectChannelCsvFormat(csv.value()) == ChannelCsvFormat::Chirp;
+        if (args.has("--skip-unfit") && !chirp) {
+            err << "pl63 import: --skip-unfit is for CHIRP files\n" << usage();
+            return ExitUsage;
+        }
+        if (chirp) {
+            const UnfitRows unfit = args.has("--skip-unfit") ? UnfitRows::LeaveOut : UnfitRows::Refuse;
+            auto applied =
+                importChirpCsv(csv.value(), codeplug.channels, limitsMHz, language, unfit);
+            if (!applied) return reportBadInput(*this, applied.error(), language, err);
+            reportLeftOut(applied.value(), language, err);
+        } else {
+            std::vector<ErrorText> warnings;
+            Status applied =
+                importChannelsCsv(csv.value(), codeplug.channels, limitsMHz, language, &warnings);
+            if (!applied) return reportBadInput(*this, applied.error(), language, err);
+            for (const ErrorText& warning : warnings) {
+                err << "pl63 import: " << (language == Language::English ? "warning: " : "警告：")
+                    << warning.in(language) << "\n";
+            }
         }
 
         Status saved = saveCodeplug(output, codeplug, language, out);
