@@ -609,8 +609,8 @@ Result<std::vector<LeftOutRow>> importChirpCsv(std::string_view csv, ChannelGrid
         const ChirpTable in(*map, record);
         const int row = byLocation ? static_cast<int>(placed.location) : filled + 1;
         if (row > kChannelCount) {
-            const Unfit full{-1, {}, {"对讲机只有 16 个信道，这是第 17 行可用的信道",
-                                      "the radio has 16 channels; this is the 17th usable row"}};
+            const Unfit full{-1, {}, {"对讲机只有 16 个信道，已被前面的行占满",
+                                      "the radio has 16 channels, all filled by earlier rows"}};
             if (auto error = reject(record, full)) return *error;
             continue;
         }

@@ -507,3 +507,33 @@ TEST_F(CliTest, ChirpFilesAreRecognisedUnfitRowsRefusedOrLeftOutAndExportRoundTr
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, StockPlansImportAsTheirRulesGiveThem) {
+    const std::string plans = std::string(PL63_EXAMPLES_DIR) + "/plans/";
+    using Cells = std::vector<std::string>;
+    const Outcome pmr = pl63({"import", plans + "pmr446.csv", "-o", at("pmr.DAT").string()});
+    ASSERT_EQ(pmr.exitCode, 0) << pmr.err;
+    EXPECT_EQ(pmr.err, "");
+    const std::string pmrReport = pl63({"show", at("pmr.DAT").string()}).out;
+    EXPECT_EQ(gridRow(pmrReport, "01"), (Cells{"01", "446.00625", "Off", "446.00625", "Off", "Low",
+                                              "Off", "Narrow", "Have"}));
+    EXPECT_EQ(gridRow(pmrReport, "16").at(1), "446.19375");
+
+    // 22 channels for a 16-channel radio: refused as a whole, or the first 16.
+    const Outcome frs = pl63({"import", plans + "frs.csv", "-o", at("frs.DAT").string()});
+    EXPECT_EQ(frs.exitCode, 1);
+    EXPECT_NE(frs.err.find("line 18: the radio has 16 channels"), std::string::npos) << frs.err;
+    const Outcome skipped = pl63({"import", plans + "frs.csv", "--skip-unfit", "--band", "1", "-o",
+                                  at("frs.DAT").string()});
+    ASSERT_EQ(skipped.exitCode, 0) << skipped.err;
+    EXPECT_EQ(std::count(skipped.err.begin(), skipped.err.end(), '\n'), 6) << skipped.err;
+    const std::string frsReport = pl63({"show", at("frs.DAT").string()}).out;
+    EXPECT_EQ(gridRow(frsReport, "07").at(7), "Wide");
+    EXPECT_EQ(gridRow(frsReport, "08"), (Cells{"08", "467.56250", "Off", "467.56250", "Off", "Low",
+                                              "Off", "Narrow", "Have"}));
+    EXPECT_EQ(gridRow(frsReport, "16").at(1), "462.57500");
+}
+
+}  // namespace
