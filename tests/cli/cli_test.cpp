@@ -537,3 +537,76 @@ TEST_F(CliTest, StockPlansImportAsTheirRulesGiveThem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, DiffSaysWhatDiffersInTheGridsWordsWithDiffsExitCodes) {
+    ASSERT_EQ(pl63({"import", csvFile("a.csv", kRows), "-o", at("a.DAT").string()}).exitCode, 0);
+    ASSERT_EQ(pl63({"import", csvFile("b.csv", "1,438.5,88.5,431,Off,high,carrier,narrow,no\n"
+                                               "2,440\n"),
+                    "--base", at("a.DAT").string(), "-o", at("b.DAT").string()})
+                  .exitCode,
+              0);
+    ASSERT_EQ(pl63({"new", "--band", "1", at("c.DAT").string()}).exitCode, 0);
+    ASSERT_EQ(pl63({"new", at("d.DAT").string()}).exitCode, 0);
+    spit(at("short.DAT"), "GZQ72\x01\x02");
+
+    struct Case {
+        std::vector<std::string> words;
+        int exitCode;
+        std::string out;  // exactly, when the files are readable
+    };
+    const std::string a = at("a.DAT").string(), b = at("b.DAT").string();
+    const std::vector<Case> cases = {
+        {{"diff", a, a}, 0, ""},
+        {{"diff", a, b},
+         1,
+         "CH 01  TX frequency QT/DQT: D023N → Off\n"
+         "CH 01  Power: Low → Hight\n"
+         "CH 02  RX frequency: (empty) → 440.00000\n"
+         "CH 02  RX frequency QT/DQT: (empty) → Off\n"
+         "CH 02  TX frequency: (empty) → 440.00000\n"
+         "CH 02  TX frequency QT/DQT: (empty) → Off\n"
+         "CH 02  Power: (empty) → Hight\n"
+         "CH 02  Forbid: (empty) → Off\n"
+         "CH 02  Band: (empty) → Wide\n"
+         "CH 02  Scan: (empty) → Have\n"},
+        {{"diff", b, a, "--lang", "zh"},
+         1,
+         "信道 01  发射频率 亚音频：关闭 → D023N\n"
+         "信道 01  功率：高 → 低\n"
+         "信道 02  接收频率：440.00000 → （空）\n"
+         "信道 02  接收频率 亚音频：关闭 → （空）\n"
+         "信道 02  发射频率：440.00000 → （空）\n"
+         "信道 02  发射频率 亚音频：关闭 → （空）\n"
+         "信道 02  功率：高 → （空）\n"
+         "信道 02  禁发：关闭 → （空）\n"
+         "信道 02  宽\\窄带：宽带 → （空）\n"
+         "信道 02  扫描添加：有 → （空）\n"},
+        {{"diff", at("d.DAT").string(), at("c.DAT").string()},
+         1,
+         "Type selection  Channel: 400-480MHz → 450-490MHz\n"},
+        {{"diff", a, at("short.DAT").string()}, 2, ""},
+        {{"diff", a, at("none.DAT").string()}, 2, ""},
+        {{"diff", a}, 2, ""},
+        {{"diff", a, b, a}, 2, ""},
+        {{"diff", a, b, "--lang", "fr"}, 2, ""},
+        {{"diff", a, b, "--what"}, 2, ""},
+        {{"diff", "-", "-"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = pl63(c.words);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.words.size() << " words: " << run.err;
+        EXPECT_EQ(run.out, c.out);
+        if (c.exitCode == 2) EXPECT_NE(run.err, "");
+    }
+    // Options that only the stores hold still make the files differ.
+    std::string bytes = slurp(at("d.DAT"));
+    bytes[5 + 0x10D] = 3;  // PF1
+    spit(at("e.DAT"), bytes);
+    const Outcome pf1 = pl63({"diff", at("d.DAT").string(), at("e.DAT").string()});
+    EXPECT_EQ(pf1.exitCode, 1);
+    EXPECT_EQ(pf1.out.rfind("Keys Set  PF1: ", 0), 0u) << pf1.out;
+}
+
+}  // namespace

@@ -305,3 +305,26 @@ TEST_F(RadioE2e, PortThatCannotBeOpenedGivesExitFourAndTheMessage) {
 
 }  // namespace
 }  // namespace pl63::e2e
+
+namespace pl63::e2e {
+namespace {
+
+TEST_F(RadioE2e, DiffReadsTheRadioNamedByPortFirst) {
+    const fs::path initial =
+        codeplugWith("initial.dat", "1,430.125,67.0,431.125,Off,High,Off,Wide,Yes\n");
+    const fs::path other = codeplugWith("other.dat", "1,430.125,67.0,431.125,Off,Low,Off,Wide,Yes\n");
+    SimulatedRadio radio({"--load", initial.string()});
+    ASSERT_FALSE(radio.device().empty());
+
+    auto same = pl63({"diff", "--port", radio.device(), initial.string()});
+    EXPECT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+    auto different = pl63({"diff", other.string(), "--port", radio.device()});
+    EXPECT_EQ(different.exitCode, 1) << different.err;
+    EXPECT_EQ(different.out, "CH 01  Power: Low → Hight\n");
+    auto noRadio = pl63({"diff", "--port", path("no-such-port").string(), initial.string()});
+    EXPECT_EQ(noRadio.exitCode, 2);
+}
+
+}  // namespace
+}  // namespace pl63::e2e

@@ -9,6 +9,7 @@ void addCodeplugCommands(std::vector<std::unique_ptr<CliCommand>>& commands) {
     commands.push_back(makeShowCommand());
     commands.push_back(makeExportCommand());
     commands.push_back(makeImportCommand());
+    commands.push_back(makeDiffCommand());
 }
 
 }  // namespace pl63::cli

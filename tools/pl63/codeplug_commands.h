@@ -10,5 +10,6 @@ std::unique_ptr<CliCommand> makeNewCommand();
 std::unique_ptr<CliCommand> makeShowCommand();
 std::unique_ptr<CliCommand> makeExportCommand();
 std::unique_ptr<CliCommand> makeImportCommand();
+std::unique_ptr<CliCommand> makeDiffCommand();
 
 }  // namespace pl63::cli

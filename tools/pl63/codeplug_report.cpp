@@ -39,10 +39,12 @@ public:
 
     void title(const DisplayText& text) {
         flush();
-        out_ << "\n" << text.in(language_) << "\n";
+        window_ = text.in(language_);
+        out_ << "\n" << window_ << "\n";
     }
     void value(const DisplayText& caption, const std::string& text) {
         pairs_.push_back({caption.in(language_), text});
+        entries_.push_back({window_, caption.in(language_), text});
     }
     void choice(const DisplayList& list, long long position) {
         value(list.caption, position == -1 ? "" : list.itemText(position, language_));
@@ -53,7 +55,13 @@ public:
     void table(const Table& rows, const std::string& indent = "") {
         flush();
         printTable(out_, rows, indent);
+        for (std::size_t row = 1; row < rows.size(); ++row) {
+            for (std::size_t col = 1; col < rows[row].size() && col < rows[0].size(); ++col) {
+                entries_.push_back({window_, rows[row][0] + " " + rows[0][col], rows[row][col]});
+            }
+        }
     }
+    const std::vector<ReportEntry>& entries() const { return entries_; }
     std::string text() {
         flush();
         return out_.str();
@@ -70,6 +78,8 @@ private:
     }
 
     Language language_;
+    std::string window_;
+    std::vector<ReportEntry> entries_;
     std::ostringstream out_;
     std::vector<std::pair<std::string, std::string>> pairs_;
 };
@@ -148,11 +158,43 @@ void optionWindows(Report& report, const Codeplug& codeplug, const DisplayTables
 
 }  // namespace
 
+std::vector<ReportEntry> optionEntries(const Codeplug& codeplug, Language language) {
+    const DisplayTables& t = displayTables();
+    Report report(language);
+    report.title(t.typeSelectionTitle);
+    mainWindow(report, codeplug, t);
+    optionWindows(report, codeplug, t);
+    return report.entries();
+}
+
+std::vector<ReportEntry> storedOnlyEntries(const Codeplug& codeplug, Language language) {
+    const DisplayTables& t = displayTables();
+    std::vector<ReportEntry> entries;
+    auto add = [&](const DisplayText& window, const std::string& control, const std::string& value) {
+        entries.push_back({window.in(language), control, value});
+    };
+    add(t.functionSetTitle, t.commPassword.in(language), printable(codeplug.CommPassword));
+    const auto& opt = codeplug.OptionalSettings;
+    add(t.optionalTitle, t.voxVolumeControl.in(language), printable(opt[8]));
+    add(t.optionalTitle, t.idCode.in(language), printable(opt[15]));
+    add(t.optionalTitle, t.pttIdStartCode.in(language), printable(opt[16]));
+    add(t.optionalTitle, t.pttIdEndCode.in(language), printable(opt[17]));
+    for (std::size_t i = 0; i < codeplug.DtmfSettings.size(); ++i) {
+        add(t.optionalTitle, t.dtmfSetting.in(language) + " " + std::to_string(i + 1),
+            std::to_string(codeplug.DtmfSettings[i]));
+    }
+    for (std::size_t i = 0; i < codeplug.DtmfCodes.size(); ++i) {
+        add(t.optionalTitle, t.dtmfCode.in(language) + " " + std::to_string(i + 1),
+            printable(codeplug.DtmfCodes[i]));
+    }
+    return entries;
+}
+
 std::string codeplugReport(const Codeplug& codeplug, Language language) {
     const DisplayTables& t = displayTables();
     Report report(language);
     channels(report, codeplug, t);
-    report.title(DisplayText{"机型选择", "Type selection"});
+    report.title(t.typeSelectionTitle);
     mainWindow(report, codeplug, t);
     optionWindows(report, codeplug, t);
     return report.text();

@@ -7,7 +7,7 @@
 
 namespace pl63::cli {
 
-// new, show, export, import (codeplug_commands.cpp)
+// new, show, export, import, diff (codeplug_commands.cpp)
 void addCodeplugCommands(std::vector<std::unique_ptr<CliCommand>>& commands);
 // read, write (radio_commands.cpp; needs the serial adapter)
 void addRadioCommands(std::vector<std::unique_ptr<CliCommand>>& commands);

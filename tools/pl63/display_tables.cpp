@@ -73,6 +73,7 @@ DisplayTables build() {
                       {"宽\\窄带", "Band"},
                       {"扫描添加", "Scan"}}};
 
+    t.typeSelectionTitle = {"机型选择", "Type selection"};
     t.model = {"机型", "Model"};
     t.band = {{"频段", "Channel"}, bandItems()};
 
@@ -91,6 +92,7 @@ DisplayTables build() {
                   {same("0.3S"), same("0.5S"), same("1S"), same("1.5S"), same("2S"), same("3S")}};
     t.cancelOperation = {"取消操作", "Cancel operation"};
     t.receivedBannedVox = {"接收时禁止VOX", "Received banned VOX"};
+    t.commPassword = {"通讯密码", "C-Password"};
 
     t.keysTitle = {"键设定", "Keys Set"};
     t.pf1 = {same("PF1"), sideKeyFunctions()};
@@ -108,6 +110,12 @@ DisplayTables build() {
                         {"优先+当前", "priority+Current"}}};
     t.scanReceiveDelay = {"扫描接收恢复延时时间(秒)", "Scan receive delay time(S)"};
     t.scanLaunchDelay = {"扫描发射恢复延时时间(秒)", "Scan launch delay time(S)"};
+    t.voxVolumeControl = {"VOX可进行音调", "VOX volume control"};
+    t.idCode = {"ID 码", "ID code"};
+    t.pttIdStartCode = {"PTT ID 开始码", "PTT ID start code"};
+    t.pttIdEndCode = {"PTT ID 结束码", "PTT ID end code"};
+    t.dtmfSetting = {"DTMF 设置", "DTMF setting"};
+    t.dtmfCode = {"DTMF 码", "DTMF code"};
     t.pttId = {same("PTT ID"),
                {{"发射开始", "Launch Start"}, {"发射结束", "Launch End"}, {"两者", "Both"}}};
     t.duplicate = {{"复制", "Duplicate"}, kOffOn};

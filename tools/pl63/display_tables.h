@@ -32,6 +32,7 @@ struct DisplayList {
 struct DisplayTables {
     std::array<DisplayText, 9> gridHeaders;
 
+    DisplayText typeSelectionTitle;
     DisplayText model;  // "机型" / "Model", one entry "PL-63"
     DisplayList band;
 
@@ -39,6 +40,7 @@ struct DisplayTables {
     DisplayList timeOut, timeOutWarn, squelchGrade, voicePrompt, batterySave, beep;
     DisplayList voxFunction, voxGain, voxDelay;
     DisplayText cancelOperation, receivedBannedVox;
+    DisplayText commPassword;
 
     DisplayText keysTitle;
     DisplayList pf1, pf2;
@@ -46,6 +48,9 @@ struct DisplayTables {
     DisplayText optionalTitle;
     DisplayList priority, preferredChannel, retraceA, retraceB, returnChannel, pttId, duplicate;
     DisplayText scanReceiveDelay, scanLaunchDelay;
+    DisplayText voxVolumeControl;
+    // Stored with the window's options but shown by no control of it.
+    DisplayText idCode, pttIdStartCode, pttIdEndCode, dtmfSetting, dtmfCode;
 
     DisplayText testFrequencyTitle;
     std::array<DisplayText, 3> testFrequencyHeaders;

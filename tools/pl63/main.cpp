@@ -20,7 +20,8 @@ void printOverview(std::ostream& out,
     out << "\n`pl63 VERB --help` describes one verb.\n"
            "exit codes: 0 ok, 1 bad input or an output that cannot be written, 2 usage,\n"
            "  3 the radio stopped answering, 4 port not open, 5 the radio did not keep\n"
-           "  what was written (write --verify), 130/143 stopped by Ctrl-C / SIGTERM\n"
+           "  what was written (write --verify), 130/143 stopped by Ctrl-C / SIGTERM;\n"
+           "  diff as diff(1): 0 the same, 1 different, 2 trouble\n"
            "\"-\" names standard input or output wherever a verb reads or writes a file.\n";
 }
 
