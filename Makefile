@@ -49,6 +49,7 @@ package: build
 
 bench: build
 	$(BUILD)/bench/pl63-bench-codec
+	$(BUILD)/bench/pl63-bench-chirp
 	@if [ -x $(BUILD)/bench/pl63-bench-link ]; then $(BUILD)/bench/pl63-bench-link; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-fleet ]; then $(BUILD)/bench/pl63-bench-fleet; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi

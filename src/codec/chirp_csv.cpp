@@ -60,16 +60,22 @@ constexpr std::int64_t kLowPowerBelowMilliwatts = 3000;
 
 using ChirpRow = std::array<std::string, kChirpColumns>;
 
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string asciiLower(std::string_view text) {
     std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : lower) c = lowerAscii(c);
     return lower;
 }
 
 bool sameWord(std::string_view a, std::string_view b) {
-    return asciiLower(a) == asciiLower(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    }
+    return true;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -80,19 +86,32 @@ std::string_view trimmed(std::string_view text) {
 
 // ---- export ----------------------------------------------------------------
 
-// A FreqText in MHz with six decimals; a cell that is no number (an image can
-// hold any digits) is written as it is.
-std::string sixDecimals(const std::string& freqText) {
-    auto number = DecimalText::parse(freqText);
-    if (!number) return freqText;
-    auto units = number->roundedUnits(kMHzDecimals);
-    return units ? formatUnits(*units, kMHzDecimals) : freqText;
-}
-
 std::optional<std::int64_t> microMHz(std::string_view text) {
     auto number = DecimalText::parse(text);
     if (!number) return std::nullopt;
     return number->roundedUnits(kMHzDecimals);
+}
+
+// The value of a FreqText ("438.50625") in units of 1 Hz, read straight from
+// its digits; nothing for any other text.
+std::optional<std::int64_t> freqTextHz(std::string_view text) {
+    constexpr std::size_t kPoint = 3, kLength = 9;
+    if (text.size() != kLength || text[kPoint] != '.') return std::nullopt;
+    std::int64_t value = 0;
+    for (std::size_t i = 0; i < kLength; ++i) {
+        if (i == kPoint) continue;
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value * 10;
+}
+
+// A frequency cell in MHz with six decimals; a cell that is no number (an
+// image can hold any digits) is written as it is.
+std::string sixDecimals(const std::string& cell, std::optional<std::int64_t> hz) {
+    if (hz) return cell + '0';
+    auto units = microMHz(cell);
+    return units ? formatUnits(*units, kMHzDecimals) : cell;
 }
 
 enum class ToneKind { Off, Ctcss, Dcs };
@@ -161,22 +180,24 @@ void exportTones(const ToneSetting& tx, const ToneSetting& rx, ChirpRow& out) {
 }
 
 // The channel's raster: 5 kHz when it is on it, else 6.25 kHz.
-std::string tuningStep(const std::string& rx) {
-    auto units = microMHz(rx);
-    return units && *units % 5000 == 0 ? "5.00" : "6.25";
+std::string_view tuningStep(std::optional<std::int64_t> hz) {
+    return hz && *hz % 5000 == 0 ? "5.00" : "6.25";
 }
 
 ChirpRow exportRow(const ChannelGrid& grid, int row) {
     ChirpRow out;
     const std::string& rx = grid.text(row, ColRxFrequency);
     const std::string& tx = grid.text(row, ColTxFrequency);
+    const auto rxHz = freqTextHz(rx);
     out[Location] = std::to_string(row);
-    out[Frequency] = sixDecimals(rx);
-    out[Offset] = formatUnits(0, kMHzDecimals);
+    out[Frequency] = sixDecimals(rx, rxHz);
+    out[Offset] = "0.000000";
     if (tx.empty()) {
         out[Duplex] = "off";
     } else if (tx != rx) {
-        auto rxUnits = microMHz(rx), txUnits = microMHz(tx);
+        const auto txHz = freqTextHz(tx);
+        auto rxUnits = rxHz ? rxHz : microMHz(rx);
+        auto txUnits = txHz ? txHz : microMHz(tx);
         if (rxUnits && txUnits) {
             out[Duplex] = *txUnits > *rxUnits ? "+" : "-";
             out[Offset] = formatUnits(*txUnits > *rxUnits ? *txUnits - *rxUnits
@@ -184,7 +205,7 @@ ChirpRow exportRow(const ChannelGrid& grid, int row) {
                                       kMHzDecimals);
         } else {
             out[Duplex] = "split";
-            out[Offset] = sixDecimals(tx);
+            out[Offset] = sixDecimals(tx, txHz);
         }
     }
     const ToneSetting txTone = tx.empty() ? ToneSetting{} : toneSetting(grid.text(row, ColTxTone));
@@ -195,7 +216,7 @@ ChirpRow exportRow(const ChannelGrid& grid, int row) {
     };
     const auto band = position(ColBandWidth);
     out[Mode] = band == 0 ? "NFM" : "FM";
-    out[TStep] = tuningStep(rx);
+    out[TStep] = tuningStep(rxHz);
     out[Skip] = position(ColScan) == 0 ? "S" : "";
     out[Power] = position(ColPower) == 0 ? "Low" : "High";
     return out;
@@ -535,12 +556,18 @@ std::string_view chirpCsvHeader() {
 std::string exportChirpCsv(const ChannelGrid& grid) {
     std::string csv(chirpCsvHeader());
     csv += '\n';
+    csv.reserve(csv.size() + kChannelCount * 128);
     for (int row = 1; row <= kChannelCount; ++row) {
         if (!grid.inUse(row)) continue;
         const ChirpRow fields = exportRow(grid, row);
         for (int column = 0; column < kChirpColumns; ++column) {
             if (column > 0) csv += ',';
-            csv += csvField(fields[column]);
+            const std::string& field = fields[column];
+            if (field.find_first_of(",\"\r\n ") == std::string::npos) {
+                csv += field;
+            } else {
+                csv += csvField(field);
+            }
         }
         csv += '\n';
     }
