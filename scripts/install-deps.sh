@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   fonts-wqy-microhei xvfb xauth ccache
+  # the tests read the text of the printed channel sheet (pdftotext)
+  poppler-utils
   # the desktop test talks to its Xvfb display through Xlib
   libx11-dev
   # Qt draws text through fontconfig; pl63-gui adds one rule to it at start-up

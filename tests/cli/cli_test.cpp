@@ -4,6 +4,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -607,6 +609,53 @@ TEST_F(CliTest, DiffSaysWhatDiffersInTheGridsWordsWithDiffsExitCodes) {
     const Outcome pf1 = pl63({"diff", at("d.DAT").string(), at("e.DAT").string()});
     EXPECT_EQ(pf1.exitCode, 1);
     EXPECT_EQ(pf1.out.rfind("Keys Set  PF1: ", 0), 0u) << pf1.out;
+}
+
+}  // namespace
+
+namespace {
+
+// The PDF's text as a reader extracts it (pdftotext keeps the layout's lines).
+std::string pdfText(const fs::path& pdf, const fs::path& text) {
+    const std::string command =
+        "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0) return "(pdftotext failed)";
+    return slurp(text);
+}
+
+TEST_F(CliTest, PrintWritesAnA4SheetWhoseTextIsSearchableInEitherLanguage) {
+    ASSERT_EQ(pl63({"import", csvFile("a.csv", kRows), "-o", at("a.DAT").string()}).exitCode, 0);
+    struct Case {
+        std::string lang;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {"en",
+         {"PL-63 channel sheet", "a.DAT", "400-480MHz", "RX frequency", "438.50000", "D023N",
+          "Carrow", "479.99500", "Function Set", "Time-out", "180 S", "Keys Set", "PF1"}},
+        {"zh",
+         {"PL-63 信道表", "a.DAT", "接收频率", "438.50000", "载波", "窄带", "功能设置", "发射超时",
+          "180 秒", "键设定"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lang);
+        const fs::path pdf = at("sheet-" + c.lang + ".pdf");
+        // No display: the verb must not need one.
+        const Outcome run =
+            pl63({"print", at("a.DAT").string(), "-o", pdf.string(), "--lang", c.lang});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::string bytes = slurp(pdf);
+        ASSERT_EQ(bytes.rfind("%PDF-", 0), 0u);
+        // A4 is 595 x 842 points.
+        EXPECT_NE(bytes.find("/MediaBox [0 0 595"), std::string::npos);
+        const std::string text = pdfText(pdf, at("sheet-" + c.lang + ".txt"));
+        for (const std::string& word : c.expected) {
+            EXPECT_NE(text.find(word), std::string::npos) << word << " not in:\n" << text;
+        }
+    }
+    EXPECT_EQ(pl63({"print", at("a.DAT").string()}).exitCode, 2);
+    EXPECT_EQ(pl63({"print", at("none.DAT").string(), "-o", at("x.pdf").string()}).exitCode, 1);
+    EXPECT_FALSE(fs::exists(at("x.pdf")));
 }
 
 }  // namespace

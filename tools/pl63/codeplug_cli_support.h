@@ -50,12 +50,4 @@ std::optional<ErrorText> sameOutputs(const std::string& first, const std::string
 int reportBadInput(const CliCommand& verb, const ErrorText& error, Language language,
                    std::ostream& err);
 
-// Text from the radio's memory, readable and harmless on a terminal: the
-// bytes are the radio's single-byte characters, so only printable ASCII is
-// shown as it is and every other byte as \xHH.
-std::string printable(const std::string& text);
-
-// Columns a UTF-8 text takes on a terminal (CJK characters take two).
-std::size_t displayWidth(const std::string& text);
-
 }  // namespace pl63::cli

@@ -7,6 +7,9 @@ namespace pl63::cli {
 std::vector<std::unique_ptr<CliCommand>> allCommands() {
     std::vector<std::unique_ptr<CliCommand>> commands;
     addCodeplugCommands(commands);
+#ifdef PL63_HAVE_PRINT
+    addPrintCommands(commands);
+#endif
 #ifdef PL63_HAVE_SERIAL
     addRadioCommands(commands);
 #endif

@@ -9,6 +9,8 @@ namespace pl63::cli {
 
 // new, show, export, import, diff (codeplug_commands.cpp)
 void addCodeplugCommands(std::vector<std::unique_ptr<CliCommand>>& commands);
+// print (print/print_command.cpp; needs Qt Gui)
+void addPrintCommands(std::vector<std::unique_ptr<CliCommand>>& commands);
 // read, write (radio_commands.cpp; needs the serial adapter)
 void addRadioCommands(std::vector<std::unique_ptr<CliCommand>>& commands);
 

@@ -1,14 +1,12 @@
 // pl63 diff: what differs between two codeplugs, files or radios, in the
 // words the windows show.
-#include <cstdio>
 #include <ostream>
 
 #include "codec/image_codec.h"
 #include "codec/shown_text.h"
 #include "codeplug_cli_support.h"
 #include "codeplug_commands.h"
-#include "codeplug_report.h"
-#include "display_tables.h"
+#include "report/codeplug_diff.h"
 #ifdef PL63_HAVE_SERIAL
 #include "radio/radio_image.h"
 #endif
@@ -23,67 +21,6 @@ struct Source {
     bool port = false;
     std::string name;  // file path, or the --port value
 };
-
-std::string shownValue(const std::string& value, Language language) {
-    if (!value.empty()) return value;
-    return language == Language::English ? "(empty)" : "（空）";
-}
-
-std::string differenceLine(const std::string& where, const std::string& a, const std::string& b,
-                           Language language) {
-    return where + (language == Language::English ? ": " : "：") + shownValue(a, language) +
-           " → " + shownValue(b, language) + "\n";
-}
-
-// A tone column is named after the frequency column it belongs to: both are
-// headed "QT/DQT" in the grid.
-std::string columnCaption(int col, Language language) {
-    const auto& headers = displayTables().gridHeaders;
-    if (col == ColRxTone || col == ColTxTone) {
-        return headers[col - 1].in(language) + " " + headers[col].in(language);
-    }
-    return headers[col].in(language);
-}
-
-std::string channelLines(const ChannelGrid& a, const ChannelGrid& b, Language language) {
-    std::string lines;
-    const std::string ch = displayTables().gridHeaders[ColNumber].in(language);
-    for (int row = 1; row <= kChannelCount; ++row) {
-        for (int col = ColRxFrequency; col <= ColScan; ++col) {
-            if (a.text(row, col) == b.text(row, col)) continue;
-            lines += differenceLine(ch + " " + b.text(row, ColNumber) + "  " +
-                                        columnCaption(col, language),
-                                    a.text(row, col), b.text(row, col), language);
-        }
-    }
-    return lines;
-}
-
-std::string entryLines(const std::vector<ReportEntry>& a, const std::vector<ReportEntry>& b,
-                       Language language) {
-    std::string lines;
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        if (a[i].value == b[i].value) continue;
-        lines += differenceLine(a[i].window + "  " + a[i].control, a[i].value, b[i].value, language);
-    }
-    return lines;
-}
-
-// Bytes no caption names (none today); listed so that "different" always says where.
-std::string byteLines(const MemoryImage& a, const MemoryImage& b, Language language) {
-    std::string lines;
-    for (std::size_t k = 0; k < a.size() && k < b.size(); ++k) {
-        if (a.bytes()[k] == b.bytes()[k]) continue;
-        char where[16], from[4], to[4];
-        std::snprintf(where, sizeof where, "0x%03zX", k);
-        std::snprintf(from, sizeof from, "%02X", a.bytes()[k]);
-        std::snprintf(to, sizeof to, "%02X", b.bytes()[k]);
-        lines += differenceLine((language == Language::English ? "Other data " : "其他数据 ") +
-                                    std::string(where),
-                                from, to, language);
-    }
-    return lines;
-}
 
 class DiffCommand : public CliCommand {
 public:
@@ -137,12 +74,7 @@ public:
         Codeplug a, b;
         DecodeImage(images[0], a, language);
         DecodeImage(images[1], b, language);
-        std::string lines = channelLines(a.channels, b.channels, language);
-        lines += entryLines(optionEntries(a, language), optionEntries(b, language), language);
-        lines += entryLines(storedOnlyEntries(a, language), storedOnlyEntries(b, language), language);
-        if (lines.empty()) {
-            lines = byteLines(EncodeImage(a, language), EncodeImage(b, language), language);
-        }
+        const std::string lines = report::codeplugDifferences(a, b, language);
         out << lines;
         if (Status shown = finishOutput(out); !shown) {
             err << "pl63 diff: " << shown.error().in(language) << "\n";

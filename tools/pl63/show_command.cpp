@@ -3,7 +3,7 @@
 
 #include "codeplug_cli_support.h"
 #include "codeplug_commands.h"
-#include "codeplug_report.h"
+#include "report/codeplug_report.h"
 
 namespace pl63::cli {
 namespace {
@@ -26,7 +26,7 @@ public:
         if (!start.args) return start.exitCode;
         auto codeplug = loadCodeplug(start.args->positional[0], start.language);
         if (!codeplug) return reportBadInput(*this, codeplug.error(), start.language, err);
-        out << codeplugReport(codeplug.value(), start.language);
+        out << report::codeplugReport(codeplug.value(), start.language);
         if (Status shown = finishOutput(out); !shown) {
             return reportBadInput(*this, shown.error(), start.language, err);
         }

@@ -1,15 +1,15 @@
 #pragma once
-// The texts `pl63 show` prints: captions and list items of the main window,
-// the Optional functions, Key settings, Embedded information, Test frequency
-// and Debug windows, in both languages. One row per text; no other file of
-// the command line spells a caption.
+// The texts `pl63 show`, `pl63 diff` and the channel sheet print: captions and
+// list items of the main window, the Optional functions, Key settings,
+// Embedded information, Test frequency and Debug windows, in both languages.
+// One row per text; no other file of the reports spells a caption.
 #include <array>
 #include <string>
 #include <vector>
 
 #include "codec/bilingual.h"
 
-namespace pl63::cli {
+namespace pl63::report {
 
 struct DisplayText {
     std::string zh;
@@ -57,10 +57,14 @@ struct DisplayTables {
 
     DisplayText embeddedTitle;
 
+    // The channel sheet's own words, and the comparison's for bytes no
+    // caption names.
+    DisplayText sheetTitle, sheetFile, sheetDate, otherData;
+
     DisplayText debugTitle;
     DisplayText txHighPower, txLowPower;
 };
 
 const DisplayTables& displayTables();
 
-}  // namespace pl63::cli
+}  // namespace pl63::report

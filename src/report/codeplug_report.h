@@ -1,12 +1,13 @@
 #pragma once
-// The readable form of a codeplug that `pl63 show` prints: the channel grid
+// The readable form of a codeplug that `pl63 show` prints (and the window's
+// comparison and channel sheet take their captions from): the channel grid
 // as the window shows it, then every radio-wide option with its caption.
 #include <string>
 #include <vector>
 
 #include "codec/codeplug.h"
 
-namespace pl63::cli {
+namespace pl63::report {
 
 std::string codeplugReport(const Codeplug& codeplug, Language language);
 
@@ -26,4 +27,4 @@ std::vector<ReportEntry> optionEntries(const Codeplug& codeplug, Language langua
 // VOX volume control, the ID and PTT ID codes and the DTMF memories.
 std::vector<ReportEntry> storedOnlyEntries(const Codeplug& codeplug, Language language);
 
-}  // namespace pl63::cli
+}  // namespace pl63::report

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "codec/conversions.h"
-#include "codeplug_cli_support.h"
 #include "display_tables.h"
+#include "report_text.h"
 
-namespace pl63::cli {
+namespace pl63::report {
 namespace {
 
 using Table = std::vector<std::vector<std::string>>;
@@ -200,4 +200,4 @@ std::string codeplugReport(const Codeplug& codeplug, Language language) {
     return report.text();
 }
 
-}  // namespace pl63::cli
+}  // namespace pl63::report

@@ -5,7 +5,7 @@
 #include "codec/band.h"
 #include "codec/side_key_texts.h"
 
-namespace pl63::cli {
+namespace pl63::report {
 namespace {
 
 DisplayText same(std::string text) {
@@ -128,6 +128,11 @@ DisplayTables build() {
 
     t.embeddedTitle = {"嵌入信息", "Embedded Information"};
 
+    t.sheetTitle = {"PL-63 信道表", "PL-63 channel sheet"};
+    t.sheetFile = {"文件", "File"};
+    t.sheetDate = {"日期", "Date"};
+    t.otherData = {"其他数据", "Other data"};
+
     t.debugTitle = same("Debug");
     t.txHighPower = {"发射高功率", "TX-Hight Power"};
     t.txLowPower = {"发射低功率", "TX-Low Power"};
@@ -148,4 +153,4 @@ const DisplayTables& displayTables() {
     return tables;
 }
 
-}  // namespace pl63::cli
+}  // namespace pl63::report
