@@ -15,6 +15,13 @@ void addMenus(CaptionTable& t) {
     t.push_back(text("mnuNew", "新建(&N)", "New(&N)"));
     t.push_back(text("mnuOpen", "打开(&O)", "Open(&O)"));
     t.push_back(text("mnuAssave", "保存(&S)", "Save(&S)"));
+    t.push_back(text("mnuImport", "导入信道…", "Import channels…"));
+    t.push_back(text("mnuExport", "导出信道", "Export channels"));
+    t.push_back(text("mnuExportChirp", "CHIRP 格式…", "CHIRP layout…"));
+    t.push_back(text("mnuExportPl63", "本软件格式…", "pl63 layout…"));
+    t.push_back(text("mnuCompare", "与文件比较…", "Compare with file…"));
+    t.push_back(text("mnuPrint", "打印…", "Print…"));
+    t.push_back(text("mnuExportPdf", "导出 PDF…", "Export PDF…"));
     t.push_back(text("mnuQuit", "退出(&Q)", "Quit(&Q)"));
     t.push_back(text("mnuEdit", "编辑(&E)", "Edit(&E)"));
     t.push_back(text("mnupro", "编程(&P)", "Programming(&P)"));

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include "codec/dat_file.h"
@@ -65,7 +66,12 @@ QString QtFileDialogs::saveFileName(QWidget* owner, const QString& filter) {
     QFileDialog dialog(owner, QString(), lastFolder_, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("DAT"));
+    // "PL63(*.DAT *.dat)" -> "DAT", "PDF (*.pdf)" -> "pdf".
+    const int star = filter.indexOf(QStringLiteral("*."));
+    if (star >= 0) {
+        const QString rest = filter.mid(star + 2);
+        dialog.setDefaultSuffix(rest.left(rest.indexOf(QRegularExpression(QStringLiteral("[ )]")))));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     lastFolder_ = dialog.directory().absolutePath();
     return dialog.selectedFiles().first();

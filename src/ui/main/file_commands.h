@@ -19,7 +19,8 @@ public:
     virtual ~FileDialogs() = default;
     // The chosen file, or an empty text when the user cancelled.
     virtual QString openFileName(QWidget* owner, const QString& filter) = 0;
-    // Must not ask about overwriting: Save asks itself, in our language.
+    // Must not ask about overwriting: Save asks itself, in our language. A
+    // name typed without an extension gets the filter's first one.
     virtual QString saveFileName(QWidget* owner, const QString& filter) = 0;
 };
 
@@ -44,6 +45,8 @@ public:
     FileCommands(AppContext& context, QWidget& owner);
 
     void setDialogs(std::unique_ptr<FileDialogs> dialogs) { dialogs_ = std::move(dialogs); }
+    // The one seam for every file dialog of the window.
+    FileDialogs& dialogs() { return *dialogs_; }
 
     // mnuNew: after the warning, the channels in use are emptied.
     void newCodeplug();

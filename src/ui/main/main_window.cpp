@@ -21,6 +21,7 @@
 #include "ui/after_first_paint.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_grid_view.h"
+#include "ui/main/channel_list_commands.h"
 #include "ui/main/function_set_panel.h"
 #include "ui/main/gui_link.h"
 #include "ui/main/type_selection_panel.h"
@@ -39,6 +40,8 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
 
     link_ = std::make_unique<GuiLink>(context_, *this);
     files_ = std::make_unique<FileCommands>(context_, *this);
+    channelLists_ = std::make_unique<ChannelListCommands>(context_, *this, *files_,
+                                                          [this] { grid_->showChannels(); });
     context_.portIsOpen = [this] { return link_->portIsOpen(); };
     context_.startPasswordTransfer = [this] { return link_->engine().startPasswordTransfer(); };
 

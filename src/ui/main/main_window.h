@@ -25,6 +25,7 @@ namespace pl63::ui {
 
 struct AppContext;
 class ChannelGridView;
+class ChannelListCommands;
 class FunctionSetPanel;
 class GuiLink;
 class TypeSelectionPanel;
@@ -74,6 +75,7 @@ public:
     FunctionSetPanel* functionSet() const { return frame2_; }
     GuiLink& link() const { return *link_; }
     FileCommands& files() const { return *files_; }
+    ChannelListCommands& channelLists() const { return *channelLists_; }
     QString parameterPath() const { return parameterPath_; }
 
     QLabel* statusLabel() const override { return statusLabel_; }
@@ -153,6 +155,7 @@ private:
 
     std::unique_ptr<GuiLink> link_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ChannelListCommands> channelLists_;
 };
 
 }  // namespace pl63::ui

@@ -5,6 +5,7 @@
 #include <QShortcut>
 
 #include "ui/app_context.h"
+#include "ui/main/channel_list_commands.h"
 #include "ui/main/gui_link.h"
 #include "ui/main/main_window.h"
 #include "ui/main/toolbar_icons.h"
@@ -47,6 +48,24 @@ void MainWindow::buildMenus() {
             [files] { files->open(); });
     connect(addItem(file, "mnuAssave", "保存(&S)", QKeySequence::Save), &QAction::triggered, this,
             [files] { files->save(); });
+    addSeparator(file, "mnuline2");
+    ChannelListCommands* lists = channelLists_.get();
+    connect(addItem(file, "mnuImport", "导入信道…"), &QAction::triggered, this,
+            [lists] { lists->importChannels(); });
+    QMenu* exportMenu = file->addMenu(QStringLiteral("导出信道"));
+    exportMenu->setObjectName(QStringLiteral("mnuExport"));
+    exportMenu->menuAction()->setObjectName(QStringLiteral("mnuExportAction"));
+    connect(addItem(exportMenu, "mnuExportChirp", "CHIRP 格式…"), &QAction::triggered, this,
+            [lists] { lists->exportChannels(ChannelListCommands::Layout::Chirp); });
+    connect(addItem(exportMenu, "mnuExportPl63", "本软件格式…"), &QAction::triggered, this,
+            [lists] { lists->exportChannels(ChannelListCommands::Layout::Pl63); });
+    connect(addItem(file, "mnuCompare", "与文件比较…"), &QAction::triggered, this,
+            [lists] { lists->compareWithFile(); });
+    addSeparator(file, "mnuline3");
+    connect(addItem(file, "mnuPrint", "打印…", QKeySequence::Print), &QAction::triggered, this,
+            [lists] { lists->print(); });
+    connect(addItem(file, "mnuExportPdf", "导出 PDF…"), &QAction::triggered, this,
+            [lists] { lists->exportPdf(); });
     // The files last opened or saved come between Save and Quit.
     recentSeparator_ = file->addSeparator();
     recentSeparator_->setObjectName(QStringLiteral("mnurecentline"));
