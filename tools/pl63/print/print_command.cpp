@@ -17,9 +17,11 @@
 namespace pl63::cli {
 namespace {
 
-// The Qt application text layout needs; made once per run, on the offscreen
-// platform unless the user chose one: a display that is set but gone must
-// not stop a verb that shows nothing.
+// The Qt application text layout needs; made once per run and kept to the
+// end (as the radio verbs keep theirs: a Qt application must not be torn
+// down among the static objects), on the offscreen platform unless the user
+// chose one: a display that is set but gone must not stop a verb that shows
+// nothing.
 QGuiApplication& guiApplication() {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
@@ -32,8 +34,8 @@ QGuiApplication& guiApplication() {
             std::fprintf(stderr, "pl63 print: %s\n", message.toLocal8Bit().constData());
         }
     });
-    static QGuiApplication application(argc, argv);
-    return application;
+    static auto* application = new QGuiApplication(argc, argv);
+    return *application;
 }
 
 class PrintCommand : public CliCommand {
