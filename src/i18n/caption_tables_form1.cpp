@@ -65,6 +65,7 @@ void addPanels(CaptionTable& t) {
     t.push_back(text("Frame1", "机型选择", "Type selection"));
     t.push_back(text("Frame2", "功能设置", "Function Set"));
     t.push_back(text("Label2", "版权所有 © 2026 pl63 项目", "Copyright © 2026 the pl63 project"));
+    t.push_back(text("cmdCancel", "取消", "Cancel"));
     t.push_back(text("Check3", "取消操作", "Cancel operation"));
     t.push_back(text("Check4", "接收时禁止VOX", "Received banned VOX"));
     t.push_back(text("Label3", "频段", "Channel"));

@@ -127,7 +127,10 @@ void LinkEngine::send(std::vector<std::uint8_t> frame) {
 
 bool LinkEngine::portReady() {
     if (host_.portIsOpen()) return true;
-    host_.showMessage(text(LinkText::PortNotOpen), StyleInformation);
+    std::string message = text(LinkText::PortNotOpen);
+    const std::string reason = host_.portNotOpenReason(language_);
+    if (!reason.empty()) message += "\n" + reason;
+    host_.showMessage(message, StyleInformation);
     return false;
 }
 

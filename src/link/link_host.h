@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "codec/bilingual.h"
+
 namespace pl63::link {
 
 // Message box styles the engine uses (standard message-box style numbers).
@@ -29,6 +31,10 @@ public:
     virtual ~LinkHost() = default;
 
     virtual bool portIsOpen() = 0;
+    // Why the port is not open (the port and the system's reason), in the
+    // language the engine speaks, to follow the port message; empty when the
+    // host has nothing to add.
+    virtual std::string portNotOpenReason(Language) { return {}; }
     // One output call per frame.
     virtual void writeFrame(const std::vector<std::uint8_t>& frame) = 0;
 

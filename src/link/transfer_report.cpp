@@ -33,6 +33,15 @@ ErrorText stoppedTransferText(bool write, int done, int total) {
             " blocks: the radio now holds a mix of old and new settings. Write it again."};
 }
 
+ErrorText cancelledTransferText(bool write, int done, int total) {
+    if (!write)
+        return {"读频已取消，窗口中的数据没有改变。",
+                "Read cancelled; nothing in the window changed."};
+    const std::string of = std::to_string(done), all = std::to_string(total);
+    return {"写频已取消：对讲机已确认 " + of + " 块（共 " + all + " 块）。",
+            "Write cancelled: the radio acknowledged " + of + " of " + all + " blocks."};
+}
+
 std::vector<int> differingBlocks(const std::string& writeImage, const std::string& readData,
                                  const std::vector<int>& writtenAddresses) {
     std::vector<int> differing;

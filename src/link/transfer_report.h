@@ -17,6 +17,10 @@ namespace pl63::link {
 // asks for the write to be repeated.
 ErrorText stoppedTransferText(bool write, int done, int total);
 
+// The status line after the user cancelled a read or write: a read changed
+// nothing; a write says how many of its blocks the radio acknowledged.
+ErrorText cancelledTransferText(bool write, int done, int total);
+
 // Radio addresses of the written blocks whose 16 bytes in `readData` (hex
 // text from radio address 0x0010 on, as a read delivers it) differ from
 // `writeImage` (the hex text the write sent, also from 0x0010). A block the

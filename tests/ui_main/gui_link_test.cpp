@@ -7,6 +7,7 @@
 #include "codec/image_codec.h"
 #include "e2e/child_process.h"
 #include "link/link_texts.h"
+#include "link/transfer_report.h"
 #include "ui_main/main_window_fixture.h"
 
 namespace pl63::ui::test {
@@ -60,6 +61,17 @@ protected:
         EXPECT_TRUE(back);
         return highest + 1;  // the tenth tick enables and resets the count
     }
+
+    // Runs the transfer until the radio has dealt with `blocks` data blocks.
+    void waitForBlocks(int blocks) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return engine().blocksDone() >= blocks; }, 10000));
+    }
+    // The radio saves its memory when a session ends with the end frame, and
+    // only then.
+    bool radioSawTheEndFrame() {
+        return QTest::qWaitFor([&] { return fs::exists(saved()); }, 3000);
+    }
+    std::string english(const ErrorText& text) { return text.en; }
 
     std::unique_ptr<e2e::SimulatedRadio> radio;
 };
@@ -146,6 +158,153 @@ TEST_F(GuiLinkTest, ASilentRadioTimesOutWithTheMessageAndLeavesTheGrid) {
     EXPECT_TRUE(window->progressBar()->isHidden());
     EXPECT_EQ(window->grid()->item(4, ColRxFrequency)->text(), QStringLiteral("440.00000"));
     EXPECT_FALSE(codeplug().channels.inUse(1));
+}
+
+TEST_F(GuiLinkTest, EscapeCancelsAReadThatThenChangesNothingAndTheNextReadWorks) {
+    startOnRadio();
+    codeplug().channels.setText(5, ColRxFrequency, "440.00000");
+    applyNewChannelDefaults(codeplug().channels, 5, Language::Chinese);
+    window->grid()->showChannels();
+    trigger("mnuEnglish");
+    EXPECT_TRUE(window->cancelButton()->isHidden());
+    trigger("mnureadFre");
+    EXPECT_TRUE(window->cancelButton()->isVisible());
+    EXPECT_EQ(window->cancelButton()->text(), QStringLiteral("Cancel"));
+    waitForBlocks(3);
+
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(engine().LinkFinished());
+    EXPECT_TRUE(commandsEnabled());
+    EXPECT_TRUE(window->cancelButton()->isHidden());
+    EXPECT_TRUE(window->progressBar()->isHidden());
+    EXPECT_TRUE(window->statusLabel()->isVisible());
+    EXPECT_EQ(window->statusLabel()->text().toStdString(),
+              english(link::cancelledTransferText(false, engine().blocksDone(), 16)));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window->grid()->item(4, ColRxFrequency)->text(), QStringLiteral("440.00000"));
+    EXPECT_FALSE(codeplug().channels.inUse(1));
+    EXPECT_TRUE(radioSawTheEndFrame());
+
+    // Escape without a transfer is nobody's business; the port is ready.
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(messages.empty());
+    trigger("mnureadFre");
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_EQ(window->grid()->item(0, ColRxFrequency)->text(), QStringLiteral("431.25000"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GuiLinkTest, CancelDuringAWriteSaysHowManyBlocksTheRadioHasAndThatItIsMixed) {
+    startOnRadio();
+    trigger("mnuwriteFre");
+    waitForBlocks(5);
+    QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+    const int done = engine().blocksDone();
+    EXPECT_GE(done, 5);
+    EXPECT_LT(done, 29);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, i18n::StyleCritical);
+    EXPECT_EQ(messages[0].text.toStdString(), link::stoppedTransferText(true, done, 29).zh);
+    EXPECT_NE(messages[0].text.toStdString().find("（共 29 块）"), std::string::npos);
+    EXPECT_EQ(window->statusLabel()->text().toStdString(),
+              link::cancelledTransferText(true, done, 29).zh);
+    EXPECT_TRUE(commandsEnabled());
+    EXPECT_TRUE(radioSawTheEndFrame());
+
+    fs::remove(saved());
+    trigger("mnuwriteFre");
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_EQ(engine().blocksDone(), 29);
+}
+
+TEST_F(GuiLinkTest, AWriteThatTimesOutSaysHowFarItGot) {
+    startOnRadio({"--stall-after", "5"});
+    trigger("mnuEnglish");
+    trigger("mnuwriteFre");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 8000));
+    EXPECT_EQ(messages[0].style, i18n::StyleCritical);
+    EXPECT_EQ(messages[0].text.toStdString(),
+              link::linkText(link::LinkText::CommunicationError, Language::English) + "\n\n" +
+                  "The write stopped after 5 of 29 blocks: the radio now holds a mix of old and "
+                  "new settings. Write it again.");
+    EXPECT_TRUE(commandsEnabled());
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(GuiLinkTest, ClosingDuringAWriteAsksAndStopsTheWriteOnlyOnYes) {
+    startOnRadio();
+    bool closed = false;
+    QObject::connect(window.get(), &MainWindow::closed, [&] { closed = true; });
+    trigger("mnuwriteFre");
+    waitForBlocks(3);
+
+    answers = {i18n::IdNo};
+    trigger("mnuQuit");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, i18n::StyleYesNoQuestion);
+    EXPECT_NE(messages[0].text.indexOf(QStringLiteral("写频")), -1);
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(engine().LinkFinished());
+    EXPECT_TRUE(window->isVisible());
+
+    answers = {i18n::IdYes};
+    trigger("mnuQuit");
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(engine().LinkFinished());
+    ASSERT_EQ(messages.size(), 3u);  // the question, then what the stop left behind
+    EXPECT_EQ(messages[2].text.toStdString(),
+              link::stoppedTransferText(true, engine().blocksDone(), 29).zh);
+    EXPECT_TRUE(radioSawTheEndFrame());
+}
+
+TEST_F(GuiLinkTest, ClosingWithoutATransferAsksNothing) {
+    startOnRadio();
+    bool closed = false;
+    QObject::connect(window.get(), &MainWindow::closed, [&] { closed = true; });
+    trigger("mnuQuit");
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GuiLinkTest, FileShortcutsAreOffWhileATransferRuns) {
+    startOnRadio();
+    trigger("mnureadFre");
+    for (const Qt::Key key : {Qt::Key_N, Qt::Key_O, Qt::Key_S}) {
+        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(dialogsShown, 0);
+    EXPECT_TRUE(messages.empty());  // New would have asked about the band
+    EXPECT_FALSE(window->menuAction("mnuOpen")->isEnabled());
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogsShown, 1);
+}
+
+TEST_F(GuiLinkTest, APortThatFailedIsOpenedAgainAtTheNextRead) {
+    startOnRadio();
+    window->link().closePort();  // as after a read error on the line
+    trigger("mnureadFre");
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window->grid()->item(0, ColRxFrequency)->text(), QStringLiteral("431.25000"));
+}
+
+TEST_F(GuiLinkTest, APortThatCannotBeOpenedAgainIsNamedWithTheReason) {
+    startOnRadio({"--vanish-after", "2"});
+    trigger("mnuEnglish");
+    trigger("mnureadFre");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fs::exists(radio->device()); }, 3000));
+    messages.clear();
+    trigger("mnuwriteFre");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, i18n::StyleInformation);
+    const std::string text = messages[0].text.toStdString();
+    const std::string portMessage = link::linkText(link::LinkText::PortNotOpen, Language::English);
+    EXPECT_EQ(text.substr(0, portMessage.size()), portMessage);
+    EXPECT_NE(text.find("\nCOM1 (" + radio->device() + "): not present"), std::string::npos)
+        << text;
+    EXPECT_TRUE(commandsEnabled());
 }
 
 TEST_F(GuiLinkTest, NoOpenPortIsReportedAndNothingStarts) {

@@ -104,8 +104,9 @@ QString portDevice(int number) {
     return portDevices()[number - settings::kFirstPort];
 }
 
-PortState openSerialPort(QSerialPort& port, const QString& device) {
+PortState openSerialPort(QSerialPort& port, const QString& device, QString* systemReason) {
     if (port.isOpen()) port.close();
+    if (systemReason) systemReason->clear();
     if (device.isEmpty()) return PortState::NotPresent;
     port.setPortName(device);
     port.setBaudRate(QSerialPort::Baud9600);
@@ -120,6 +121,7 @@ PortState openSerialPort(QSerialPort& port, const QString& device) {
         return PortState::Open;
     }
     const auto error = port.error();
+    if (systemReason) *systemReason = port.errorString();
     port.clearError();
     if (error == QSerialPort::PermissionError) return classifyPermissionError(device);
     return classifyOtherError(device);

@@ -41,7 +41,9 @@ QString portDevice(int number);
 // 9600 baud 8-N-1, no flow control, raw; opens `device` on `port` (closing
 // whatever it had open). The modem lines are left alone: pseudo-terminals and
 // some adapters refuse DTR/RTS, and the radio's cable does not need them.
-PortState openSerialPort(QSerialPort& port, const QString& device);
+// `systemReason`, when given, receives the system's own words for a failure.
+PortState openSerialPort(QSerialPort& port, const QString& device,
+                         QString* systemReason = nullptr);
 
 struct PortProbe {
     std::array<PortState, settings::kPortCount> states{};  // [number - 1]

@@ -3,9 +3,26 @@
 #include "codec/image_codec.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
+#include "link/transfer_report.h"
 #include "ui/app_context.h"
+#include "ui/main/port_window.h"
 
 namespace pl63::ui {
+namespace {
+
+// The end frame has to leave the port before the program closes it.
+constexpr int kEndFrameFlushMs = 1000;
+
+const Bilingual kStopReadQuestion{
+    "正在读频。要停止读频并退出吗？\n选“是”停止读频，选“否”继续读频。",
+    "A read from the radio is running. Stop it and quit?\nYes stops the read; No keeps it "
+    "running."};
+const Bilingual kStopWriteQuestion{
+    "正在写频。要停止写频并退出吗？\n选“是”停止写频（对讲机将混有新旧设置），选“否”继续写频。",
+    "A write to the radio is running. Stop it and quit?\nYes stops the write (the radio then "
+    "holds a mix of old and new settings); No keeps it running."};
+
+}  // namespace
 
 GuiLink::GuiLink(AppContext& context, TransferView& view)
     : link::SerialLink(context.state.language()), context_(context), view_(view) {}
@@ -44,12 +61,23 @@ void GuiLink::setCommandsEnabled(bool enabled) {
 }
 
 void GuiLink::prepareForTransfer() {
+    // Only a read or write comes here; the password transfer has no Cancel.
+    transferRunning_ = true;
     view_.prepareForTransfer();
+    view_.setTransferCancellable(true);
 }
 
 void GuiLink::showMessage(const std::string& text, int style) {
-    i18n::LocalizedMsgBox(view_.messageOwner(), context_.state.LanguageFlag,
-                          QString::fromStdString(text), style);
+    QString shown = QString::fromStdString(text);
+    // The time-out of a write: the general error alone would not tell the
+    // user that the radio now holds part of the new settings.
+    if (transferRunning_ && engine().LinkFinished() && engine().LinkMode() == "W") {
+        shown += QStringLiteral("\n\n") +
+                 QString::fromStdString(
+                     link::stoppedTransferText(true, engine().blocksDone(), engine().blocksTotal())
+                         .in(language()));
+    }
+    i18n::LocalizedMsgBox(view_.messageOwner(), context_.state.LanguageFlag, shown, style);
 }
 
 bool GuiLink::loginMode() {
@@ -89,6 +117,77 @@ void GuiLink::decodeImage(const std::string& readData) {
 void GuiLink::transferEnded(link::LinkOutcome outcome) {
     // The radio now holds what the window shows.
     if (outcome == link::LinkOutcome::WriteSucceeded) context_.document.markWritten(sent_);
+    const bool ours = transferRunning_;
+    transferRunning_ = false;
+    if (ours) view_.setTransferCancellable(false);
+    if (ours && outcome == link::LinkOutcome::Cancelled && !quietEnd_) {
+        const bool write = engine().LinkMode() == "W";
+        const int done = engine().blocksDone();
+        const int total = engine().blocksTotal();
+        setStatusText(link::cancelledTransferText(write, done, total).in(language()));
+        setStatusVisible(true);
+        if (write && done > 0) {
+            showMessage(link::stoppedTransferText(true, done, total).in(language()),
+                        link::StyleCritical);
+        }
+    }
+    emit transferFinished(outcome);
+}
+
+void GuiLink::cancelTransfer() {
+    if (transferRunning_) engine().cancel();
+}
+
+bool GuiLink::mayClose() {
+    if (!transferRunning_) return true;
+    const bool write = engine().LinkMode() == "W";
+    const Bilingual& question = write ? kStopWriteQuestion : kStopReadQuestion;
+    const int answer = i18n::LocalizedMsgBox(view_.messageOwner(), context_.state.LanguageFlag,
+                                             QString::fromStdString(question.str(language())),
+                                             i18n::StyleYesNoQuestion);
+    if (answer != i18n::IdYes) return false;
+    // The transfer may have ended on its own while the question was open.
+    cancelTransfer();
+    flushOutput(kEndFrameFlushMs);
+    return true;
+}
+
+void GuiLink::stopForShutdown() {
+    if (engine().LinkFinished()) return;
+    quietEnd_ = true;
+    engine().cancel();
+    quietEnd_ = false;
+    flushOutput(kEndFrameFlushMs);
+}
+
+bool GuiLink::portIsOpen() {
+    if (SerialLink::portIsOpen()) return true;
+    portProblem_.clear();
+    // The saved port as chosen: the device its number stood for when the port
+    // window probed, not whatever the number would name today.
+    const int number = context_.state.SavedPort;
+    if (number < settings::kFirstPort || number > settings::kLastPort) return false;
+    auto* ports = qobject_cast<PortWindow*>(context_.windows.window(context_, "FormCOM"));
+    if (!ports) return false;
+    const QString device = ports->probe().devices[number - settings::kFirstPort];
+    if (device.isEmpty()) return false;  // nothing behind it: the message says what to do
+    QString reason;
+    const link::PortState state = link::openSerialPort(port(), device, &reason);
+    if (state == link::PortState::Open) return true;
+
+    QString line = QStringLiteral("COM%1 (%2): ").arg(number).arg(device) +
+                   link::portStateText(state, language());
+    if (!reason.isEmpty()) line += QStringLiteral(" (") + reason + QStringLiteral(")");
+    portProblem_ = line.toStdString();
+    return false;
+}
+
+std::string GuiLink::portNotOpenReason(Language) {
+    return portProblem_;
+}
+
+Language GuiLink::language() const {
+    return context_.state.language();
 }
 
 }  // namespace pl63::ui

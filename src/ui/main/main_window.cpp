@@ -105,6 +105,15 @@ void MainWindow::buildWidgets() {
     progressBar_->setTextVisible(false);
     progressBar_->hide();
 
+    cancelButton_ = new QPushButton(QStringLiteral("取消"), central);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
+    cancelButton_->setAutoDefault(false);
+    cancelButton_->hide();
+    // The key is a shortcut of its own: a caption with a mnemonic would
+    // replace a button's shortcut.
+    cancelKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelKey_->setEnabled(false);
+
     rightsLabel_ = new QLabel(QStringLiteral("版权所有 © 2026 pl63 项目"), central);
     rightsLabel_->setObjectName(QStringLiteral("Label2"));
 
@@ -117,6 +126,7 @@ void MainWindow::buildWidgets() {
     auto* transfer = new QHBoxLayout;
     transfer->addWidget(statusLabel_);
     transfer->addWidget(progressBar_, 1);
+    transfer->addWidget(cancelButton_);
     auto* transferLine = new QWidget(central);
     transferLine->setLayout(transfer);
     transferLine->setFixedHeight(progressBar_->sizeHint().height() + 6);
@@ -133,6 +143,9 @@ void MainWindow::buildWidgets() {
             &ChannelGridView::showChannels);
     connect(frame2_, &FunctionSetPanel::gestureCaptionClicked, this,
             &MainWindow::gestureCaptionClicked);
+    GuiLink* link = link_.get();
+    connect(cancelButton_, &QPushButton::clicked, link, &GuiLink::cancelTransfer);
+    connect(cancelKey_, &QShortcut::activated, link, &GuiLink::cancelTransfer);
 }
 
 void MainWindow::runStartup(const MainWindowStartup& startup) {
@@ -296,6 +309,16 @@ void MainWindow::setCommandsEnabled(bool enabled) {
     programming->menuAction()->setEnabled(enabled);
     toolButton(QStringLiteral("read"))->setEnabled(enabled);
     toolButton(QStringLiteral("write"))->setEnabled(enabled);
+    // New, Open and Save are greyed with the toolbar; their menu items, and
+    // with them Ctrl+N, Ctrl+O and Ctrl+S, go with it.
+    for (const char* item : {"mnuNew", "mnuOpen", "mnuAssave"}) {
+        menuAction(item)->setEnabled(enabled);
+    }
+}
+
+void MainWindow::setTransferCancellable(bool cancellable) {
+    cancelButton_->setVisible(cancellable);
+    cancelKey_->setEnabled(cancellable);
 }
 
 void MainWindow::prepareForTransfer() {
@@ -333,7 +356,9 @@ void MainWindow::showWindow(const char* objectName) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!shutDown_ && !files_->settleUnsavedChanges()) {
+    // A running transfer is never cut without the user's word; then come
+    // the unsaved changes.
+    if (!shutDown_ && (!link_->mayClose() || !files_->settleUnsavedChanges())) {
         event->ignore();
         return;
     }
@@ -387,6 +412,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 void MainWindow::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    link_->stopForShutdown();
     // Windows start-up had left for after the first paint are not needed by
     // a program that is ending (nor by anyone once this window is gone).
     context_.windows.dropDeferred();

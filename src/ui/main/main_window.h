@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
 #include <QToolBar>
 #include <cstdint>
 #include <functional>
@@ -89,10 +91,15 @@ public:
 
     bool isLocked() const;
 
+    QPushButton* cancelButton() const { return cancelButton_; }
+
     // GuiLink: the transfer's hold on the window.
     QWidget* messageOwner() override { return this; }
     void setCommandsEnabled(bool enabled) override;
     void prepareForTransfer() override;
+    // The Cancel button beside the progress bar, and Escape, while a read or
+    // write runs.
+    void setTransferCancellable(bool cancellable) override;
     QString passwordBoxText() const override;
 
     // Read Frequency: asks about unsaved changes before the radio is touched.
@@ -145,6 +152,8 @@ private:
     ChannelGridView* grid_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QShortcut* cancelKey_ = nullptr;
     QLabel* rightsLabel_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::map<QString, QAction*> toolButtons_;

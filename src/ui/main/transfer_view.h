@@ -20,6 +20,9 @@ public:
     virtual void setCommandsEnabled(bool enabled) = 0;
     // Commits an open editor before the image is encoded.
     virtual void prepareForTransfer() = 0;
+    // The Cancel button beside the progress bar, and Escape, while a read or
+    // write runs.
+    virtual void setTransferCancellable(bool cancellable) = 0;
     // Text2 as it reads now.
     virtual QString passwordBoxText() const = 0;
 };
