@@ -54,6 +54,7 @@ bench: build
 	@if [ -x $(BUILD)/bench/pl63-bench-fleet ]; then $(BUILD)/bench/pl63-bench-fleet; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-undo ]; then $(BUILD)/bench/pl63-bench-undo; fi
+	@if [ -x $(BUILD)/bench/pl63-bench-gui-link ]; then $(BUILD)/bench/pl63-bench-gui-link; fi
 
 # The window program against a simulated radio (scripts/demo.sh); without a
 # display, the same session in the terminal.

@@ -43,13 +43,27 @@ void GuiLink::toggleStatusVisible() {
 
 void GuiLink::showProgress(int maximum) {
     QProgressBar* bar = view_.progressBar();
+    shownProgress_ = 0;
     bar->setRange(0, maximum);
     bar->setValue(0);
     bar->show();
 }
 
 void GuiLink::setProgress(int value) {
-    view_.progressBar()->setValue(value);
+    // The engine moves the bar just before it sends the next frame, and
+    // QProgressBar repaints at once on every visible step: drawn now, each
+    // frame would leave a millisecond late. Drawn on the next pass of the
+    // event loop, it costs nothing but time in which the radio is answering.
+    shownProgress_ = value;
+    if (progressQueued_) return;
+    progressQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            progressQueued_ = false;
+            view_.progressBar()->setValue(shownProgress_);
+        },
+        Qt::QueuedConnection);
 }
 
 void GuiLink::hideProgress() {

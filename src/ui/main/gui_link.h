@@ -67,6 +67,8 @@ private:
     bool transferRunning_ = false;
     bool quietEnd_ = false;
     std::string portProblem_;  // why the last reopen failed
+    int shownProgress_ = 0;    // the value the bar gets on the next event-loop pass
+    bool progressQueued_ = false;
 };
 
 }  // namespace pl63::ui
