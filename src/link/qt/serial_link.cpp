@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QSignalBlocker>
 
 namespace pl63::link {
 namespace {
@@ -45,6 +46,15 @@ void SerialLink::flushOutput(int msecs) {
     while (port_.isOpen() && port_.bytesToWrite() > 0 && clock.elapsed() < msecs) {
         if (!port_.waitForBytesWritten(static_cast<int>(msecs - clock.elapsed()))) break;
     }
+}
+
+void SerialLink::discardUntilQuiet(int quietMs, int limitMs) {
+    if (!port_.isOpen()) return;
+    const QSignalBlocker quiet(port_);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < limitMs && port_.waitForReadyRead(quietMs)) port_.readAll();
+    port_.readAll();
 }
 
 bool SerialLink::portIsOpen() {

@@ -30,6 +30,10 @@ public:
     // Lets the frames already handed to the port leave it, at most `msecs`;
     // for the end frame before a tool exits or closes the port.
     void flushOutput(int msecs);
+    // Throws away what arrives until the line has been quiet for `quietMs`
+    // (at most `limitMs` in all), without the engine seeing it: the rest of a
+    // reply to a transfer that was just stopped.
+    void discardUntilQuiet(int quietMs, int limitMs);
 
     // The port half of LinkHost.
     bool portIsOpen() override;

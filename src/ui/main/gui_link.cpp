@@ -12,6 +12,10 @@ namespace {
 
 // The end frame has to leave the port before the program closes it.
 constexpr int kEndFrameFlushMs = 1000;
+// After a cancel: how long the line must stay silent to count as settled,
+// and the longest wait for that.
+constexpr int kQuietLineMs = 50;
+constexpr int kTailLimitMs = 400;
 
 const Bilingual kStopReadQuestion{
     "正在读频。要停止读频并退出吗？\n选“是”停止读频，选“否”继续读频。",
@@ -123,9 +127,9 @@ std::string GuiLink::encodeImage() {
 void GuiLink::decodeImage(const std::string& readData) {
     const Language language = context_.state.language();
     const MemoryImage image = MemoryImage::fromHex(readData);
-    context_.document.replace(
-        i18n::stepName("read"),
-        [&](Codeplug& codeplug) { DecodeImage(image, codeplug, language); }, {});
+    context_.document.replace(i18n::stepName("read"),
+                              [&](Codeplug& codeplug) { DecodeImage(image, codeplug, language); },
+                              {});
 }
 
 void GuiLink::transferEnded(link::LinkOutcome outcome) {
@@ -149,7 +153,13 @@ void GuiLink::transferEnded(link::LinkOutcome outcome) {
 }
 
 void GuiLink::cancelTransfer() {
-    if (transferRunning_) engine().cancel();
+    if (!transferRunning_) return;
+    engine().cancel();
+    // The radio may be half way through a reply; arriving after the next
+    // transfer's opening, its tail would spoil the first acknowledge. A
+    // reply is at most 71 ms of line, and a pause between replies well under
+    // the quiet time.
+    discardUntilQuiet(kQuietLineMs, kTailLimitMs);
 }
 
 bool GuiLink::mayClose() {

@@ -320,6 +320,8 @@ void MainWindow::setCommandsEnabled(bool enabled) {
     for (const char* item : {"mnuNew", "mnuOpen", "mnuAssave"}) {
         menuAction(item)->setEnabled(enabled);
     }
+    // The recent files are Open with the name chosen.
+    for (QAction* item : recentItems_) item->setEnabled(enabled);
 }
 
 void MainWindow::setTransferCancellable(bool cancellable) {

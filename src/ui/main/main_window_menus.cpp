@@ -208,6 +208,7 @@ void MainWindow::showRecentFiles() {
         auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), file);
         item->setObjectName(QStringLiteral("mnurecent%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, path] { files_->openFile(path); });
+        item->setEnabled(menuAction("mnuOpen")->isEnabled());
         file->insertAction(before, item);
         recentItems_ << item;
     }
