@@ -316,8 +316,9 @@ void MainWindow::setCommandsEnabled(bool enabled) {
     toolButton(QStringLiteral("read"))->setEnabled(enabled);
     toolButton(QStringLiteral("write"))->setEnabled(enabled);
     // New, Open and Save are greyed with the toolbar; their menu items, and
-    // with them Ctrl+N, Ctrl+O and Ctrl+S, go with it.
-    for (const char* item : {"mnuNew", "mnuOpen", "mnuAssave"}) {
+    // with them Ctrl+N, Ctrl+O and Ctrl+S, go with it, and so does an import,
+    // which replaces channels as an Open does.
+    for (const char* item : {"mnuNew", "mnuOpen", "mnuAssave", "mnuImport"}) {
         menuAction(item)->setEnabled(enabled);
     }
     // The recent files are Open with the name chosen.
