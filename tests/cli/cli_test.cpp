@@ -573,7 +573,7 @@ TEST_F(CliTest, DiffSaysWhatDiffersInTheGridsWordsWithDiffsExitCodes) {
          "CH 02  Forbid: (empty) → Off\n"
          "CH 02  Band: (empty) → Wide\n"
          "CH 02  Scan: (empty) → Have\n"},
-        {{"diff", b, a, "--lang", "zh"},
+        {{"diff", b, a, "--lang=zh"},
          1,
          "信道 01  发射频率 亚音频：关闭 → D023N\n"
          "信道 01  功率：高 → 低\n"
@@ -600,7 +600,9 @@ TEST_F(CliTest, DiffSaysWhatDiffersInTheGridsWordsWithDiffsExitCodes) {
         const Outcome run = pl63(c.words);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.words.size() << " words: " << run.err;
         EXPECT_EQ(run.out, c.out);
-        if (c.exitCode == 2) EXPECT_NE(run.err, "");
+        if (c.exitCode == 2) {
+            EXPECT_NE(run.err, "");
+        }
     }
     // Options that only the stores hold still make the files differ.
     std::string bytes = slurp(at("d.DAT"));

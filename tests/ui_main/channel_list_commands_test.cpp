@@ -61,6 +61,15 @@ TEST_F(ChannelListTest, ImportIsOneUndoableStepAndListsTheRowsLeftOut) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages.back().text.contains(QStringLiteral("line 2, column 2")));
     EXPECT_EQ(shown(1, ColRxFrequency), QStringLiteral("439.20000"));
+
+    // A DCS code with the digit 8 is taken as typed, and the list says what the radio reads.
+    fileNames.push_back(file("dcs.csv", "CH,RX Frequency,RX Tone,TX Frequency,TX Tone,Power,"
+                                        "Forbid,Band,Scan\n5,440,D089N\n"));
+    trigger("mnuImport");
+    EXPECT_EQ(shown(5, ColRxTone), QStringLiteral("D089N"));
+    EXPECT_EQ(list()->windowTitle(), QStringLiteral("Import warnings"));
+    EXPECT_TRUE(list()->lines().startsWith(QStringLiteral("line 2, column 3 (RX Tone)")))
+        << list()->lines().toStdString();
 }
 
 TEST_F(ChannelListTest, ExportsBothLayoutsAndComparesWithAFile) {

@@ -1,5 +1,6 @@
 // pl63 diff: what differs between two codeplugs, files or radios, in the
 // words the windows show.
+#include <optional>
 #include <ostream>
 
 #include "codec/image_codec.h"
@@ -41,18 +42,28 @@ public:
     int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) override {
         std::vector<Source> sources;
         std::string lang = "en";
+        // By hand rather than with parseArgs: the order of the files and
+        // ports decides which is A and which is B.
         for (std::size_t i = 0; i < words.size(); ++i) {
-            const std::string& word = words[i];
+            std::string word = words[i];
             if (word == "-h" || word == "--help") {
                 out << usage();
                 return DiffSame;
             }
+            std::optional<std::string> value;
+            if (const auto eq = word.find('='); word.rfind("--", 0) == 0 && eq != std::string::npos) {
+                value = word.substr(eq + 1);
+                word = word.substr(0, eq);
+            }
             const bool takesValue = word == "--port" || word == "--lang";
-            if (takesValue && i + 1 >= words.size()) return usageError(word + " needs a value", err);
+            if (takesValue && !value) {
+                if (i + 1 >= words.size()) return usageError(word + " needs a value", err);
+                value = words[++i];
+            }
             if (word == "--port") {
-                sources.push_back({true, words[++i]});
+                sources.push_back({true, *value});
             } else if (word == "--lang") {
-                lang = words[++i];
+                lang = *value;
             } else if (word.size() > 1 && word[0] == '-') {
                 return usageError("unknown option " + word, err);
             } else {

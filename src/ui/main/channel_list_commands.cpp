@@ -31,6 +31,8 @@ constexpr Bilingual kPdfFilter{"PDF (*.pdf)", "PDF (*.pdf)"};
 constexpr Bilingual kLeftOutTitle{"未导入的行", "Rows left out"};
 constexpr Bilingual kLeftOutHeading{"对讲机容纳不下这些行，其他行已导入：",
                                     "The radio cannot hold these rows; the others were imported:"};
+constexpr Bilingual kWarningsTitle{"导入警告", "Import warnings"};
+constexpr Bilingual kWarningsHeading{"已导入，但请注意：", "Imported, but note:"};
 constexpr Bilingual kCompareTitle{"与文件比较", "Compare with file"};
 constexpr Bilingual kNoDifference{"与该文件没有差别。", "No difference from the file."};
 constexpr Bilingual kCannotRead{"无法读取文件：", "Cannot read the file: "};
@@ -135,27 +137,32 @@ void ChannelListCommands::importChannels() {
     const Language lang = language();
     ChannelGrid channels = data.channels;
     std::vector<LeftOutRow> leftOut;
+    std::vector<ErrorText> warnings;
     if (detectChannelCsvFormat(csv) == ChannelCsvFormat::Chirp) {
         // The window takes what fits and lists the rest, as --skip-unfit does.
         auto imported = importChirpCsv(csv, channels, limits, lang, UnfitRows::LeaveOut);
         if (!imported) return tell({imported.error().zh, imported.error().en});
         leftOut = std::move(imported.value());
     } else {
-        std::vector<ErrorText> warnings;
+        // DCS codes with the digit 8 or 9 are imported as typed, but the
+        // radio reads another code: the warnings say which.
         Status imported = importChannelsCsv(csv, channels, limits, lang, &warnings);
         if (!imported) return tell({imported.error().zh, imported.error().en});
     }
     context_.document.change(i18n::stepName("import"),
                              [&](Codeplug& codeplug) { codeplug.channels = channels; });
     showChannels_();
-    if (leftOut.empty()) return;
+    if (leftOut.empty() && warnings.empty()) return;
     std::string lines;
     for (const LeftOutRow& row : leftOut) {
         lines += (lang == Language::English ? "line " : "第 ") + std::to_string(row.line) +
                  (lang == Language::English ? " (" : " 行（") + shownText(row.frequency) +
                  (lang == Language::English ? "): " : "）：") + row.reason.in(lang) + "\n";
     }
-    showList(kLeftOutTitle, qtext(kLeftOutHeading.str(lang)), lines);
+    for (const ErrorText& warning : warnings) lines += warning.in(lang) + "\n";
+    const bool onlyWarnings = leftOut.empty();
+    showList(onlyWarnings ? kWarningsTitle : kLeftOutTitle,
+             qtext((onlyWarnings ? kWarningsHeading : kLeftOutHeading).str(lang)), lines);
 }
 
 void ChannelListCommands::exportChannels(Layout layout) {
