@@ -3,6 +3,7 @@
 // selection and value.
 #include <QAction>
 #include <QApplication>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -153,6 +154,24 @@ TEST_F(LanguageSwitchTest, FunctionSetListsWidenToTheirEnglishEntries) {
         fresh.setSizeAdjustPolicy(QComboBox::AdjustToContents);
         for (int i = 0; i < combo->count(); ++i) fresh.addItem(combo->itemText(i));
         EXPECT_GE(combo->width(), fresh.sizeHint().width()) << name;
+    }
+}
+
+// The header row is taller in Chinese than in English: a window started in
+// English and switched shows all sixteen channels without scroll bars, and
+// so does one switched back.
+TEST_F(LanguageSwitchTest, GridShowsEveryChannelWithoutScrollBarsInBothLanguages) {
+    writeParameter(std::string("\x00\x01\x01", 3));
+    start();
+    ASSERT_EQ(context->state.LanguageFlag, 1);
+    ChannelGridView* grid = window->grid();
+    for (const char* item : {"mnuChinese", "mnuEnglish", "mnuChinese"}) {
+        SCOPED_TRACE(item);
+        trigger(item);
+        QApplication::processEvents();
+        EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+        EXPECT_GE(grid->height(), grid->sizeHint().height());
     }
 }
 

@@ -80,6 +80,10 @@ void ChannelGridView::buildGrid() {
         }
     }
     applyDesignHeaders();
+    // The header row's height follows its texts (a Chinese caption stands
+    // taller than an English one) and the grid's size follows the header: a
+    // stale height would leave the last channel under a scroll bar.
+    connect(model(), &QAbstractItemModel::headerDataChanged, this, [this] { updateGeometry(); });
 
     // An editor lies over its cell, outside the viewport: when the cells move
     // under it, what the user typed is committed rather than left floating
