@@ -1,10 +1,10 @@
 // pl63-gui: the radio programming program.
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
 #include "pl63_version.h"
+#include "ui/after_first_paint.h"
 #include "ui/app_context.h"
 #include "ui/first_paint_watch.h"
 #include "ui/font_hinting.h"
@@ -66,10 +66,12 @@ int main(int argc, char** argv) {
     pl63::ui::closeAfterFirstPaintIfAsked(window);
     window.show();
     // A codeplug named on the command line (a file manager's "open with")
-    // opens once the window is up, as File > Open would open it.
+    // opens once the window is up, as File > Open would open it: once it has
+    // been painted, so the window manager has placed it and a message about
+    // the file opens centred over it, not over where it was before.
     if (!files.isEmpty()) {
         const QString path = files.first();
-        QTimer::singleShot(0, &window, [&window, path] { window.openFromOutside(path); });
+        new pl63::ui::AfterFirstPaint(window, [&window, path] { window.openFromOutside(path); });
     }
     return app.exec();
 }

@@ -298,4 +298,88 @@ TEST_F(DesktopTest, ACodeplugNamedOnTheCommandLineOpensAtStartUp) {
     EXPECT_EQ(title, "Varnel对讲机编程软件 V1.00");
 }
 
+// The centre of a mapped window, in root coordinates.
+std::pair<int, int> centreOf(Display* display, Window window) {
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    return {x + attributes.width / 2, y + attributes.height / 2};
+}
+
+// A window manager places a new window where it likes, after the program
+// asked to show it. A message about the codeplug named on the command line
+// (here: a channel no radio can have) must open centred over the window where
+// the window manager put it, not where the program had it before. The test
+// is that window manager: it takes every map request, moves the main window
+// to a place of its own choosing first and maps it there.
+TEST_F(DesktopTest, AMessageAboutTheCommandLinesCodeplugOpensOverThePlacedWindow) {
+    const fs::path file = folder_ / "odd.DAT";
+    fs::copy_file(fs::path(PL63_SOURCE_DIR) / "examples" / "sample.DAT", file);
+    {
+        std::fstream bytes(file, std::ios::in | std::ios::out | std::ios::binary);
+        bytes.seekp(5);  // channel 1's RX frequency: digits that are not decimal
+        bytes.write("\xAB\xAB\xAB\xAB", 4);
+    }
+    VirtualDisplay screen(*xvfb_);
+    Display* display = screen.display();
+    ASSERT_NE(display, nullptr) << "Xvfb did not start";
+    XSelectInput(display, DefaultRootWindow(display), SubstructureRedirectMask);
+    XSync(display, False);
+    const std::string home = folder_.string();
+    const pid_t gui = spawn({gui_.string(), file.string()},
+                            {"DISPLAY=" + screen.name(), "QT_QPA_PLATFORM=xcb",
+                             "PL63_SETTINGS_DIR=" + home, "HOME=" + home,
+                             "XDG_CONFIG_HOME=" + home, "XDG_RUNTIME_DIR=" + home});
+    const Atom nameAtom = XInternAtom(display, "_NET_WM_NAME", False);
+    std::optional<Window> main, message;
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (!message && std::chrono::steady_clock::now() < end) {
+        if (!XPending(display)) {
+            std::this_thread::sleep_for(5ms);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == ConfigureRequest) {
+            const XConfigureRequestEvent& request = event.xconfigurerequest;
+            XWindowChanges changes{};
+            changes.x = request.x;
+            changes.y = request.y;
+            changes.width = request.width;
+            changes.height = request.height;
+            changes.border_width = request.border_width;
+            XConfigureWindow(display, request.window,
+                             request.value_mask & ~(CWSibling | CWStackMode), &changes);
+        } else if (event.type == MapRequest) {
+            const Window window = event.xmaprequest.window;
+            if (!main && utf8Property(display, window, nameAtom).rfind("Varnel", 0) == 0) {
+                main = window;
+                XMoveWindow(display, window, 500, 350);
+            } else if (main) {
+                message = window;
+            }
+            XMapWindow(display, window);
+        }
+        XFlush(display);
+    }
+    ASSERT_TRUE(main) << "pl63-gui showed no window";
+    ASSERT_TRUE(message) << "no message about the codeplug";
+    // Let the message take its place; the requests it makes are granted.
+    for (int i = 0; i < 50; ++i) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapRequest) XMapWindow(display, event.xmaprequest.window);
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    const auto [mainX, mainY] = centreOf(display, *main);
+    const auto [boxX, boxY] = centreOf(display, *message);
+    EXPECT_NEAR(boxX, mainX, 40);
+    EXPECT_NEAR(boxY, mainY, 80);
+    stop(gui);
+}
+
 }  // namespace
