@@ -2,6 +2,7 @@
 #include "codec/chirp_csv.h"
 #include "codec/codeplug.h"
 #include "codec/image_codec.h"
+#include "chirp_round_trip.h"
 #include "fuzz_properties.h"
 #include "image_diff.h"
 
@@ -32,24 +33,6 @@ std::string channelDifference(const ChannelGrid& expected, const ChannelGrid& ac
         }
     }
     return {};
-}
-
-// "pl63 export --format chirp" then "pl63 import --base" of the same file:
-// the image comes back byte for byte, whatever its channels hold.
-void checkOverOwnCodeplug(const Codeplug& codeplug, Language language, Verdict& verdict) {
-    const MemoryImage saved = EncodeImage(codeplug, language);
-    Codeplug base;
-    DecodeImage(saved, base, language);
-    const std::string exported = exportChirpCsv(base.channels);
-    auto imported =
-        importChirpCsv(exported, base.channels, limitsOf(base), language, UnfitRows::Refuse);
-    if (!imported) {
-        verdict.fail("the CHIRP export is refused over the file it came from: " +
-                     imported.error().en);
-    } else if (const MemoryImage resaved = EncodeImage(base, language); resaved != saved) {
-        verdict.fail("CHIRP export then import over the same file changed the image: " +
-                     describeDifference(saved, resaved));
-    }
 }
 
 void checkImportedText(const std::string& text, Language language, int bandPosition,
@@ -98,10 +81,26 @@ void checkImportedText(const std::string& text, Language language, int bandPosit
         verdict.fail("importing the CHIRP export changed the channels: " + difference);
     verdict.expect(exportChirpCsv(again.channels) == exported,
                    "exporting the re-imported channels gives another CHIRP file");
-    checkOverOwnCodeplug(codeplug, language, verdict);
+    checkChirpOverOwnCodeplug(codeplug, language, verdict);
 }
 
 }  // namespace
+
+void checkChirpOverOwnCodeplug(const Codeplug& codeplug, Language language, Verdict& verdict) {
+    const MemoryImage saved = EncodeImage(codeplug, language);
+    Codeplug base;
+    DecodeImage(saved, base, language);
+    const std::string exported = exportChirpCsv(base.channels);
+    auto imported =
+        importChirpCsv(exported, base.channels, limitsOf(base), language, UnfitRows::Refuse);
+    if (!imported) {
+        verdict.fail("the CHIRP export is refused over the file it came from: " +
+                     imported.error().en);
+    } else if (const MemoryImage resaved = EncodeImage(base, language); resaved != saved) {
+        verdict.fail("CHIRP export then import over the same file changed the image: " +
+                     describeDifference(saved, resaved));
+    }
+}
 
 std::string checkChirpCsv(Input input) {
     Verdict verdict;
@@ -111,7 +110,7 @@ std::string checkChirpCsv(Input input) {
     if (options & 0x01) {
         Codeplug codeplug;
         DecodeImage(MemoryImage(reader.rest()), codeplug, language);
-        checkOverOwnCodeplug(codeplug, language, verdict);
+        checkChirpOverOwnCodeplug(codeplug, language, verdict);
     } else {
         const UnfitRows unfit = options & 0x04 ? UnfitRows::LeaveOut : UnfitRows::Refuse;
         checkImportedText(reader.restAsText(), language, (options >> 3) % kBandCount, unfit,

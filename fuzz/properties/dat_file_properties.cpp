@@ -5,6 +5,7 @@
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "codec/layout.h"
+#include "chirp_round_trip.h"
 #include "fuzz_properties.h"
 #include "image_diff.h"
 
@@ -85,6 +86,9 @@ std::string checkDatFile(Input input) {
         verdict.fail("switching the grid to English changed the image: " +
                      describeDifference(zhImage, switched));
     }
+
+    // Every file's channels survive a trip through CHIRP's layout.
+    checkChirpOverOwnCodeplug(en, Language::English, verdict);
     return verdict.text();
 }
 

@@ -15,7 +15,8 @@ namespace pl63::fuzz {
 // The .DAT loader with DecodeImage and EncodeImage: what a file holds is what
 // opening it gives; the encoded image is 848 bytes whatever was decoded; a
 // second decode-encode round changes nothing, in either language, into a
-// fresh codeplug or one that already holds data.
+// fresh codeplug or one that already holds data; a CHIRP export of its
+// channels imports back over it to the same image.
 std::string checkDatFile(Input input);
 
 // CSV import and export. The first byte picks the language, the band and
