@@ -59,8 +59,10 @@ struct MenuTexts {
 };
 constexpr MenuTexts kUndoItem{"撤销(&U)", "Undo(&U)"};
 constexpr MenuTexts kRedoItem{"重做(&R)", "Redo(&R)"};
-constexpr MenuTexts kUndoStep{"撤销：", "Undo: "};
-constexpr MenuTexts kRedoStep{"重做：", "Redo: "};
+// The step name follows the item's own caption, accelerator included, so
+// Alt+E then U undoes whatever the step is.
+constexpr MenuTexts kUndoStep{"撤销(&U)：", "&Undo: "};
+constexpr MenuTexts kRedoStep{"重做(&R)：", "&Redo: "};
 constexpr MenuTexts kUntitled{"未命名", "untitled"};
 constexpr MenuTexts kUnsavedBefore{"是否保存对 “", "Save the changes to \""};
 constexpr MenuTexts kUnsavedAfter{"” 的修改？\n不保存，修改将会丢失。",

@@ -15,7 +15,7 @@ StepName stepName(std::string_view key);
 // A grid cell: "channel 4 RX frequency" / "信道 4 接收频率".
 StepName gridCellStep(int row, int column);
 
-// The Edit menu's items: "Undo: <step>" / "撤销：<step>", or the item's
+// The Edit menu's items: "&Undo: <step>" / "撤销(&U)：<step>", or the item's
 // plain caption when there is no step.
 QString undoItemText(const StepName& step, int languageFlag);
 QString redoItemText(const StepName& step, int languageFlag);

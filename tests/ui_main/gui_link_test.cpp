@@ -125,7 +125,7 @@ TEST_F(GuiLinkTest, AReadAndAWriteLeaveTheDataUnmodifiedAndTheReadIsAStepToUndo)
     EXPECT_EQ(questions.size(), 1u);
     EXPECT_EQ(resultTicksUntilEnabled(), 10);
     EXPECT_FALSE(window->isWindowModified());
-    EXPECT_EQ(window->menuAction("mnuUndo")->text(), QStringLiteral("撤销：读频"));
+    EXPECT_EQ(window->menuAction("mnuUndo")->text(), QStringLiteral("撤销(&U)：读频"));
 
     list("Combo9")->setCurrentIndex(2);
     EXPECT_TRUE(window->isWindowModified());

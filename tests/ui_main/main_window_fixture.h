@@ -39,6 +39,17 @@ inline QString shownCaption(const QWidget* window) {
                          window->isWindowModified() ? QStringLiteral("*") : QString());
 }
 
+// A menu item's text as the menu shows it: "&x" is x underlined, "&&" is "&".
+inline QString shownMenuText(const QAction* action) {
+    const QString text = action->text();
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 // Names the test queues; an empty queue is a cancelled dialog.
 class QueuedFileDialogs : public FileDialogs {
 public:

@@ -36,8 +36,8 @@ protected:
     void redoShiftKey() {
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    QString undoText() { return window->menuAction("mnuUndo")->text(); }
-    QString redoText() { return window->menuAction("mnuRedo")->text(); }
+    QString undoText() { return shownMenuText(window->menuAction("mnuUndo")); }
+    QString redoText() { return shownMenuText(window->menuAction("mnuRedo")); }
     std::string cell(int row, int col) { return codeplug().channels.text(row, col); }
     QString shown(int row, int col) { return window->grid()->item(row - 1, col)->text(); }
     std::vector<std::uint8_t> image() { return EncodeImage(codeplug(), Language::Chinese).bytes(); }
@@ -70,7 +70,7 @@ TEST_F(UndoRedoTest, AGridEditIsUndoneAndRedoneByItsKeysAndNamed) {
     const auto before = image();
     EXPECT_FALSE(window->menuAction("mnuUndo")->isEnabled());
     typeRx(4, QStringLiteral("431.125"));
-    EXPECT_EQ(undoText(), QStringLiteral("撤销：信道 4 接收频率"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：信道 4 接收频率"));
     window->switchLanguage(1);
     EXPECT_EQ(undoText(), QStringLiteral("Undo: channel 4 RX frequency"));
 
@@ -102,7 +102,7 @@ TEST_F(UndoRedoTest, ADeletedChannelComesBackWholeWithItsLists) {
 
     typeRx(2, QString());  // an emptied RX frequency deletes the channel
     ASSERT_EQ(cell(2, ColPower), "");
-    EXPECT_EQ(undoText(), QStringLiteral("撤销：信道 2 接收频率"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：信道 2 接收频率"));
     undoKey();
     EXPECT_EQ(image(), withChannel);
     EXPECT_EQ(codeplug().channels.choices().at(2, ColPower), chosen);
@@ -115,7 +115,7 @@ TEST_F(UndoRedoTest, ABandChangeIsOneStepWithTheChannelsItClearedAndUndoAsksNoth
     answers = {i18n::IdOk};
     list("Combo1")->setCurrentIndex(5);
     ASSERT_EQ(cell(1, ColRxFrequency), "");
-    EXPECT_EQ(undoText(), QStringLiteral("撤销：频段"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：频段"));
     messages.clear();
 
     undoKey();
@@ -135,7 +135,7 @@ TEST_F(UndoRedoTest, FunctionSetAndOptionWindowOkAreStepsAndTheWindowsShowTheUnd
     squelch->setFocus();
     QTest::keyClick(squelch, Qt::Key_Down);
     EXPECT_EQ(codeplug().functions.squelchGrade, 5);
-    EXPECT_EQ(undoText(), QStringLiteral("撤销：静噪等级"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：静噪等级"));
 
     trigger("Key_enactment");
     QWidget* form6 = context->windows.existing(QStringLiteral("Form6"));
@@ -144,7 +144,7 @@ TEST_F(UndoRedoTest, FunctionSetAndOptionWindowOkAreStepsAndTheWindowsShowTheUnd
     pf1->setCurrentIndex(3);
     QTest::mouseClick(form6->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     EXPECT_EQ(codeplug().Pf1Key, 3);
-    EXPECT_EQ(undoText(), QStringLiteral("撤销：键设定"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：键设定"));
 
     undoKey();
     EXPECT_EQ(codeplug().Pf1Key, 10);
@@ -176,7 +176,7 @@ TEST_F(UndoRedoTest, OpenAndNewAreUndoneWithoutTouchingTheFile) {
     questionAnswers = {i18n::IdDiscard};
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(cell(7, ColRxFrequency), "455.00000");
-    EXPECT_EQ(undoText(), QStringLiteral("撤销：打开文件"));
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：打开文件"));
     answers = {i18n::IdOk};
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(cell(7, ColRxFrequency), "");
@@ -207,7 +207,31 @@ TEST_F(UndoRedoTest, ALanguageSwitchIsNoStepAndStepsUndoneLaterReadInTheNewLangu
     undoKey();
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_FALSE(window->menuAction("mnuUndo")->isEnabled());
-    EXPECT_EQ(undoText(), QStringLiteral("Undo(&U)"));
+    EXPECT_EQ(undoText(), QStringLiteral("Undo(U)"));
+}
+
+// With a step to undo or redo, the items keep their accelerators: Alt+E
+// then U undoes, then R redoes, in either language.
+TEST_F(UndoRedoTest, TheNamedItemsKeepTheirAcceleratorKeys) {
+    for (int flag : {0, 1}) {
+        window->switchLanguage(static_cast<std::int16_t>(flag));
+        typeRx(3, flag == 0 ? QStringLiteral("433") : QStringLiteral("434"));
+        const std::string typed = cell(3, ColRxFrequency);
+        for (Qt::Key item : {Qt::Key_U, Qt::Key_R}) {
+            QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            ASSERT_NE(menu, nullptr) << "Alt+E opened no menu";
+            QTest::keyClick(menu, item);
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+            EXPECT_EQ(cell(3, ColRxFrequency), item == Qt::Key_U ? std::string() : typed)
+                << "language " << flag;
+            // The offscreen platform leaves the closed menu the active
+            // window; a desktop gives the main window back.
+            QApplication::setActiveWindow(window.get());
+        }
+        typeRx(3, QString());
+    }
 }
 
 }  // namespace
