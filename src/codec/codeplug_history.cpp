@@ -24,6 +24,13 @@ void CodeplugHistory::extend(const Codeplug& after, StepName name) {
         record(after, std::move(name));
         return;
     }
+    // Typed and erased again: the step changed nothing and goes, so that
+    // undo is never a step that does nothing.
+    if (states_[cursor_ - 1].data == after) {
+        states_.pop_back();
+        --cursor_;
+        return;
+    }
     states_[cursor_].data = after;
 }
 

@@ -42,7 +42,8 @@ public:
     void record(const Codeplug& after, StepName name);
     // Replaces current() by `after` as part of the step that led to it, for a
     // change that goes on (the password typed key by key). With no step to
-    // extend it records one.
+    // extend it records one; a step that comes back to where it started is
+    // dropped.
     void extend(const Codeplug& after, StepName name);
     // Forgets every step; `start` becomes the state nothing can be undone past.
     void restart(const Codeplug& start);

@@ -160,6 +160,27 @@ TEST(CodeplugHistoryTest, AnOngoingChangeJoinsItsStepUntilAnotherStepOrAnUndoCom
     EXPECT_EQ(history.current().band, 3);
 }
 
+// A password typed and erased again (or taken back by the field's own
+// Ctrl+Z) leaves no step that undo would spend on nothing.
+TEST(CodeplugHistoryTest, AnOngoingChangeBackToWhereItStartedLeavesNoStep) {
+    Codeplug data;
+    data.CommPassword = "7";
+    CodeplugHistory history(data);
+    data.band = 2;
+    history.record(data, step(1));
+    const StepName password{"通讯密码", "communication password"};
+    for (const char* typed : {"71", "712", "71", "7"}) {
+        data.CommPassword = typed;
+        history.extend(data, password);
+    }
+    EXPECT_EQ(history.undoSteps(), 1u);
+    EXPECT_EQ(history.undoName(), step(1));
+    data.CommPassword = "8";
+    history.extend(data, password);
+    EXPECT_EQ(history.undoSteps(), 2u);
+    EXPECT_EQ(history.undo().CommPassword, "7");
+}
+
 TEST(CodeplugHistoryTest, RewritingEveryStateReachesStepsUndoneAndStepsToRedo) {
     Codeplug data;
     data.channels.setText(1, ColRxFrequency, "430.00000");

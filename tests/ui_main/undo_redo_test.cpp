@@ -234,5 +234,26 @@ TEST_F(UndoRedoTest, TheNamedItemsKeepTheirAcceleratorKeys) {
     }
 }
 
+// The password typed and taken back in its own field, by Backspace or by the
+// field's Ctrl+Z, is no step: the Edit menu's Undo then takes back the step
+// before it, not nothing.
+TEST_F(UndoRedoTest, APasswordTypedAndTakenBackInItsFieldIsNoStep) {
+    typeRx(1, QStringLiteral("430"));
+    auto* password = window->findChild<QLineEdit*>("Text2");
+    ASSERT_NE(password, nullptr);
+    password->setFocus();
+    QTest::keyClicks(password, QStringLiteral("12"));
+    EXPECT_EQ(codeplug().CommPassword, "12");
+    QTest::keyClick(password, Qt::Key_Backspace);
+    QTest::keyClick(password, Qt::Key_Backspace);
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：信道 1 接收频率"));
+    QTest::keyClicks(password, QStringLiteral("9"));
+    QTest::keyClick(password, Qt::Key_Z, Qt::ControlModifier);  // the field's own undo
+    EXPECT_EQ(password->text(), QString());
+    EXPECT_EQ(undoText(), QStringLiteral("撤销(U)：信道 1 接收频率"));
+    trigger("mnuUndo");
+    EXPECT_EQ(cell(1, ColRxFrequency), "");
+}
+
 }  // namespace
 }  // namespace pl63::ui::test
