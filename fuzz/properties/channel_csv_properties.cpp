@@ -21,28 +21,6 @@ Language other(Language language) {
     return language == Language::English ? Language::Chinese : Language::English;
 }
 
-// The texts of every cell and, for channels in use, the list positions; an
-// empty row's positions are only where the next new channel starts from.
-std::string gridDifference(const ChannelGrid& expected, const ChannelGrid& actual) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        for (int col = 0; col < kGridColumns; ++col) {
-            if (expected.text(row, col) != actual.text(row, col)) {
-                return "channel " + std::to_string(row) + " column " + std::to_string(col) +
-                       ": \"" + expected.text(row, col) + "\" became \"" + actual.text(row, col) +
-                       "\"";
-            }
-        }
-        if (!expected.inUse(row)) continue;
-        for (int col = ColPower; col <= ColScan; ++col) {
-            if (expected.choices().at(row, col) != actual.choices().at(row, col)) {
-                return "channel " + std::to_string(row) + " list position of column " +
-                       std::to_string(col) + " changed";
-            }
-        }
-    }
-    return {};
-}
-
 // Entry rules hold for every channel an import made: its frequencies are in the band.
 void checkInBand(const ChannelGrid& grid, FrequencyBand band, Verdict& verdict) {
     for (int row = 1; row <= kChannelCount; ++row) {

@@ -15,26 +15,6 @@ FrequencyBand limitsOf(const Codeplug& codeplug) {
     return {entry->lowMHz, entry->highMHz};
 }
 
-std::string channelDifference(const ChannelGrid& expected, const ChannelGrid& actual) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        for (int col = 0; col < kGridColumns; ++col) {
-            if (expected.text(row, col) != actual.text(row, col)) {
-                return "channel " + std::to_string(row) + " column " + std::to_string(col) +
-                       ": \"" + expected.text(row, col) + "\" became \"" + actual.text(row, col) +
-                       "\"";
-            }
-        }
-        if (!expected.inUse(row)) continue;
-        for (int col = ColPower; col <= ColScan; ++col) {
-            if (expected.choices().at(row, col) != actual.choices().at(row, col)) {
-                return "channel " + std::to_string(row) + " list position of column " +
-                       std::to_string(col) + " changed";
-            }
-        }
-    }
-    return {};
-}
-
 void checkImportedText(const std::string& text, Language language, int bandPosition,
                        UnfitRows unfit, Verdict& verdict) {
     Codeplug codeplug;
@@ -45,7 +25,7 @@ void checkImportedText(const std::string& text, Language language, int bandPosit
 
     auto imported = importChirpCsv(text, codeplug.channels, band, language, unfit);
     if (!imported) {
-        verdict.expect(channelDifference(untouched, codeplug.channels).empty(),
+        verdict.expect(gridDifference(untouched, codeplug.channels).empty(),
                        "a refused CHIRP import changed the grid");
         verdict.expect(!imported.error().en.empty() && !imported.error().zh.empty(),
                        "a refused CHIRP import gave no reason");
@@ -76,7 +56,7 @@ void checkImportedText(const std::string& text, Language language, int bandPosit
         verdict.fail("the CHIRP export of an import is refused: " + reimported.error().en);
         return;
     }
-    if (auto difference = channelDifference(codeplug.channels, again.channels);
+    if (auto difference = gridDifference(codeplug.channels, again.channels);
         !difference.empty())
         verdict.fail("importing the CHIRP export changed the channels: " + difference);
     verdict.expect(exportChirpCsv(again.channels) == exported,

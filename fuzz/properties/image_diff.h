@@ -1,8 +1,10 @@
 #pragma once
-// Where two images differ, as a failure message can point at an offset.
+// Where two images, or two channel grids, differ, as a failure message can
+// point at an offset or a cell.
 #include <cstdio>
 #include <string>
 
+#include "codec/codeplug.h"
 #include "codec/memory_image.h"
 
 namespace pl63::fuzz {
@@ -19,6 +21,28 @@ inline std::string describeDifference(const MemoryImage& expected, const MemoryI
         return where;
     }
     return "no difference";
+}
+
+// The texts of every cell and, for channels in use, the list positions; an
+// empty row's positions are only where the next new channel starts from.
+inline std::string gridDifference(const ChannelGrid& expected, const ChannelGrid& actual) {
+    for (int row = 1; row <= kChannelCount; ++row) {
+        for (int col = 0; col < kGridColumns; ++col) {
+            if (expected.text(row, col) != actual.text(row, col)) {
+                return "channel " + std::to_string(row) + " column " + std::to_string(col) +
+                       ": \"" + expected.text(row, col) + "\" became \"" + actual.text(row, col) +
+                       "\"";
+            }
+        }
+        if (!expected.inUse(row)) continue;
+        for (int col = ColPower; col <= ColScan; ++col) {
+            if (expected.choices().at(row, col) != actual.choices().at(row, col)) {
+                return "channel " + std::to_string(row) + " list position of column " +
+                       std::to_string(col) + " changed";
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace pl63::fuzz
