@@ -47,7 +47,7 @@ QString channelSheetHtml(const report::ChannelSheet& sheet) {
         if (i > 0) page += " &nbsp;&nbsp;&nbsp; ";
         page += html(sheet.facts[i].first) + ": <b>" + html(sheet.facts[i].second) + "</b>";
     }
-    page += "</p><table border='1' cellspacing='0' cellpadding='4' width='100%'><tr>";
+    page += "</p><table border='1' cellspacing='0' cellpadding='4' width='99%'><tr>";
     for (const std::string& header : sheet.gridHeader) {
         page += QString("<th bgcolor='%1' align='center'>").arg(kHeaderColour) + html(header) + "</th>";
     }
