@@ -188,4 +188,26 @@ int LocalizedMsgBox(QWidget* owner, int languageFlag, const QString& text, int s
     return LocalizedMsgBox(owner, languageFlag, text, style, shown);
 }
 
+void MsgBoxWithdrawal::withdraw() {
+    withdrawn_ = true;
+    if (box_) box_->done(0);
+}
+
+int LocalizedMsgBox(QWidget* owner, int languageFlag, const QString& text, int style,
+                    MsgBoxWithdrawal& withdrawal) {
+    withdrawal.withdrawn_ = false;
+    Box built = buildBox(owner, languageFlag, text, style, QString::fromUtf8(kApplicationTitle));
+    int answer = 0;
+    if (answerer()) {
+        answer = answerer()(built.request);
+    } else {
+        withdrawal.box_ = built.box.get();
+        built.box->exec();
+        withdrawal.box_ = nullptr;
+        const int pressed = built.buttons.indexOf(built.box->clickedButton());
+        answer = pressed >= 0 ? built.request.buttons[pressed] : closeAnswer(built.request.buttons);
+    }
+    return withdrawal.withdrawn_ ? IdWithdrawn : answer;
+}
+
 }  // namespace pl63::i18n

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <functional>
 
+class QMessageBox;
+
 namespace pl63::i18n {
 
 // Button identifiers the box returns.
@@ -21,6 +23,8 @@ enum MsgBoxButton : int {
     // Beyond the system's set: the unsaved-changes question.
     IdSave = 8,
     IdDiscard = 9,
+    // No button: the program took the box back (see MsgBoxWithdrawal).
+    IdWithdrawn = 10,
 };
 
 // Style numbers the callers use.
@@ -53,6 +57,20 @@ struct MsgBoxRequest {
 using MsgBoxAnswerer = std::function<int(const MsgBoxRequest&)>;
 void setMsgBoxAnswerer(MsgBoxAnswerer answerer);
 
+// A question that events may overtake (the transfer it asks about ends while
+// it is open). Handed to LocalizedMsgBox; while that box is open, withdraw()
+// closes it and LocalizedMsgBox returns IdWithdrawn, whatever was pressed.
+class MsgBoxWithdrawal {
+public:
+    void withdraw();
+    bool withdrawn() const { return withdrawn_; }
+
+private:
+    friend int LocalizedMsgBox(QWidget*, int, const QString&, int, MsgBoxWithdrawal&);
+    QMessageBox* box_ = nullptr;  // the box while it is shown
+    bool withdrawn_ = false;
+};
+
 // Shows `text` with `style`; returns the identifier of the pressed button.
 // An empty `title` becomes the application title, and `title` holds it
 // afterwards.
@@ -61,5 +79,8 @@ int LocalizedMsgBox(QWidget* owner, int languageFlag, const QString& text, int s
 // For callers that do not need the title back.
 int LocalizedMsgBox(QWidget* owner, int languageFlag, const QString& text, int style,
                     const QString& title = QString());
+// A box the program may take back; the title is the application title.
+int LocalizedMsgBox(QWidget* owner, int languageFlag, const QString& text, int style,
+                    MsgBoxWithdrawal& withdrawal);
 
 }  // namespace pl63::i18n

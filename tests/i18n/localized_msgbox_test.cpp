@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +237,24 @@ TEST(LocalizedMsgBoxRealTest, EscapeReturnsCancelElseNoElseOk) {
     // The close box of the unsaved-changes question keeps the data too.
     whenBoxShows([](QMessageBox* box) { box->close(); });
     EXPECT_EQ(LocalizedMsgBox(nullptr, 1, "text", StyleSaveDiscardCancel), IdCancel);
+}
+
+// The program takes the shown box back: it closes, and the call says so
+// rather than naming a button; a box answered first is not taken back.
+TEST(LocalizedMsgBoxRealTest, AWithdrawnBoxClosesAndReturnsWithdrawn) {
+    MsgBoxWithdrawal withdrawal;
+    QPointer<QMessageBox> shown;
+    whenBoxShows([&](QMessageBox* box) {
+        shown = box;
+        withdrawal.withdraw();
+    });
+    EXPECT_EQ(LocalizedMsgBox(nullptr, 1, "text", StyleYesNoQuestion, withdrawal), IdWithdrawn);
+    EXPECT_TRUE(withdrawal.withdrawn());
+    EXPECT_TRUE(shown.isNull() || !shown->isVisible());
+
+    whenBoxShows([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(LocalizedMsgBox(nullptr, 1, "text", StyleYesNoQuestion, withdrawal), IdNo);
+    EXPECT_FALSE(withdrawal.withdrawn());
 }
 
 }  // namespace

@@ -257,6 +257,34 @@ TEST_F(GuiLinkTest, ClosingDuringAWriteAsksAndStopsTheWriteOnlyOnYes) {
     EXPECT_TRUE(radioSawTheEndFrame());
 }
 
+// The user answers "keep it running" only after the write has ended: the
+// question had been withdrawn by then, and the close goes on as if no
+// transfer had been running.
+TEST_F(GuiLinkTest, AWriteThatEndsWhileTheCloseQuestionIsOpenTakesTheQuestionWithIt) {
+    startOnRadio();
+    bool closed = false;
+    QObject::connect(window.get(), &MainWindow::closed, [&] { closed = true; });
+    trigger("mnuwriteFre");
+    waitForBlocks(3);
+
+    i18n::setMsgBoxAnswerer([&](const i18n::MsgBoxRequest& request) {
+        messages.push_back(request);
+        if (request.style == i18n::StyleYesNoQuestion) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return engine().LinkFinished(); }, 20000));
+        }
+        return int(i18n::IdNo);
+    });
+    trigger("mnuQuit");
+    EXPECT_TRUE(closed);
+    ASSERT_EQ(messages.size(), 1u);  // the question only: nothing was stopped
+    EXPECT_EQ(messages[0].style, i18n::StyleYesNoQuestion);
+    EXPECT_EQ(engine().blocksDone(), 29);
+    EXPECT_EQ(window->statusLabel()->text().toStdString(),
+              link::linkText(link::LinkText::WriteSucceeded, Language::Chinese));
+    EXPECT_TRUE(questions.empty());  // the written data are not unsaved
+    EXPECT_TRUE(radioSawTheEndFrame());
+}
+
 TEST_F(GuiLinkTest, ClosingWithoutATransferAsksNothing) {
     startOnRadio();
     bool closed = false;

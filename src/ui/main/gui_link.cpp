@@ -149,6 +149,8 @@ void GuiLink::transferEnded(link::LinkOutcome outcome) {
                         link::StyleCritical);
         }
     }
+    // The question about stopping it asks about nothing any more.
+    if (ours && closeQuestion_) closeQuestion_->withdraw();
     emit transferFinished(outcome);
 }
 
@@ -166,11 +168,19 @@ bool GuiLink::mayClose() {
     if (!transferRunning_) return true;
     const bool write = engine().LinkMode() == "W";
     const Bilingual& question = write ? kStopWriteQuestion : kStopReadQuestion;
+    i18n::MsgBoxWithdrawal withdrawal;
+    closeQuestion_ = &withdrawal;
     const int answer = i18n::LocalizedMsgBox(view_.messageOwner(), context_.state.LanguageFlag,
                                              QString::fromStdString(question.str(language())),
-                                             i18n::StyleYesNoQuestion);
+                                             i18n::StyleYesNoQuestion, withdrawal);
+    closeQuestion_ = nullptr;
+    // The transfer ended while the question was open: the close goes on as
+    // if none had been running.
+    if (answer == i18n::IdWithdrawn) {
+        flushOutput(kEndFrameFlushMs);
+        return true;
+    }
     if (answer != i18n::IdYes) return false;
-    // The transfer may have ended on its own while the question was open.
     cancelTransfer();
     flushOutput(kEndFrameFlushMs);
     return true;

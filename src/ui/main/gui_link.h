@@ -5,6 +5,7 @@
 // Escape, and the image taken from the Codeplug and, after a read, handed to
 // the CodeplugDocument. The protocol itself is the engine's.
 #include "codec/codeplug.h"
+#include "i18n/localized_msgbox.h"
 #include "link/qt/serial_link.h"
 #include "ui/main/transfer_view.h"
 
@@ -48,7 +49,8 @@ public:
     // commands back, and the user told what it left behind.
     void cancelTransfer();
     // Asked before the window closes: a running transfer is stopped only if
-    // the user says so. Returns whether the window may close.
+    // the user says so; a transfer that ends while the question is open takes
+    // the question with it. Returns whether the window may close.
     bool mayClose();
     // The program ends with a transfer still running: it is stopped with its
     // end frame, without a word (there is nobody left to read one).
@@ -66,6 +68,7 @@ private:
     Codeplug sent_;  // the data the image of the running transfer was built from
     bool transferRunning_ = false;
     bool quietEnd_ = false;
+    i18n::MsgBoxWithdrawal* closeQuestion_ = nullptr;  // while mayClose asks
     std::string portProblem_;  // why the last reopen failed
     int shownProgress_ = 0;    // the value the bar gets on the next event-loop pass
     bool progressQueued_ = false;
