@@ -10,6 +10,8 @@
 #include "link/transfer_report.h"
 #include "ui_main/main_window_fixture.h"
 
+#include <QRadioButton>
+
 namespace pl63::ui::test {
 namespace {
 
@@ -306,6 +308,27 @@ TEST_F(GuiLinkTest, FileShortcutsAreOffWhileATransferRuns) {
     EXPECT_EQ(resultTicksUntilEnabled(), 10);
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialogsShown, 1);
+}
+
+// A click on the port in use would reopen it under the running read.
+TEST_F(GuiLinkTest, ThePortCannotBeChosenWhileATransferRuns) {
+    startOnRadio();
+    trigger("mnucom");
+    auto* ports = window->findChild<QWidget*>("FormCOM");
+    ASSERT_NE(ports, nullptr);
+    ASSERT_TRUE(ports->isVisible());
+    QRadioButton* com1 = ports->findChildren<QRadioButton*>("OptionCOM").at(0);
+    ASSERT_TRUE(com1->isChecked());
+
+    trigger("mnureadFre");
+    waitForBlocks(3);
+    EXPECT_FALSE(window->menuAction("mnucom")->isEnabled());
+    QTest::mouseClick(com1, Qt::LeftButton);
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(window->grid()->item(0, ColRxFrequency)->text(), QStringLiteral("431.25000"));
+    EXPECT_TRUE(window->menuAction("mnucom")->isEnabled());
+    EXPECT_TRUE(com1->isEnabled());
 }
 
 TEST_F(GuiLinkTest, APortThatFailedIsOpenedAgainAtTheNextRead) {

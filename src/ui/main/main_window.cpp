@@ -323,6 +323,12 @@ void MainWindow::setCommandsEnabled(bool enabled) {
     }
     // The recent files are Open with the name chosen.
     for (QAction* item : recentItems_) item->setEnabled(enabled);
+    // Choosing a port, even the same one again, closes the port the transfer
+    // runs on; a port window already open is greyed with the menu item.
+    menuAction("mnucom")->setEnabled(enabled);
+    if (auto* ports = findChild<QWidget*>(QStringLiteral("FormCOM"), Qt::FindDirectChildrenOnly)) {
+        ports->setEnabled(enabled);
+    }
 }
 
 void MainWindow::setTransferCancellable(bool cancellable) {
