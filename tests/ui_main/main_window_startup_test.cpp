@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/main/port_window.h"
 
@@ -198,6 +199,29 @@ TEST_F(MainWindowTest, SecondaryWindowsOpenCentredOverTheMainWindowAndWhollyOnSc
             }
             shown->hide();
         }
+    }
+}
+
+// Every secondary window is a dialog of the main window: the window manager
+// keeps it above the main window (WM_TRANSIENT_FOR is set for dialogs only),
+// so a click on the main window does not bury it.
+TEST_F(MainWindowTest, SecondaryWindowsAreDialogsOwnedByTheMainWindow) {
+    withOptionWindows = true;
+    start();
+    const std::pair<const char*, const char*> items[] = {
+        {"mnucom", "FormCOM"}, {"mnuabout", "frmAbout"}, {"mnudtmf", "Form5"},
+        {"mnudebug", "Form2"}, {"mnutestfre", "Form4"},  {"mnuPass", "FormUsePass"}};
+    for (const auto& [item, name] : items) {
+        SCOPED_TRACE(name);
+        trigger(item);
+        QWidget* shown = context->windows.existing(name);
+        ASSERT_NE(shown, nullptr);
+        ASSERT_TRUE(shown->isVisible());
+        EXPECT_EQ(shown->windowType(), Qt::Dialog);
+        EXPECT_EQ(shown->parentWidget(), window.get());
+        ASSERT_NE(shown->windowHandle(), nullptr);
+        EXPECT_EQ(shown->windowHandle()->transientParent(), window->windowHandle());
+        shown->hide();
     }
 }
 

@@ -37,7 +37,7 @@ QLabel* label(const char* name, QWidget* parent) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(AppContext&, QWidget* owner) : QWidget(owner, Qt::Window) {
+AboutWindow::AboutWindow(AppContext&, QWidget* owner) : QWidget(owner, Qt::Dialog) {
     setObjectName("frmAbout");
     setWindowTitle("Help");
 

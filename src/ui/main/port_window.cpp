@@ -22,7 +22,7 @@ int indexOf(int number) {
 
 PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner,
                        const std::vector<std::string>& systemPorts)
-    : QWidget(owner, Qt::Window), context_(context), port_(port) {
+    : QWidget(owner, Qt::Dialog), context_(context), port_(port) {
     setObjectName("FormCOM");
     setWindowTitle("Com");
 
