@@ -25,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER
     "pl63 maintainers <maintainers@users.noreply.c-seed-6c36a1cc.example>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's Chinese texts need a CJK font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -7,6 +7,9 @@ packages=(
   build-essential cmake make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  # Qt's own Chinese texts (file dialogs, print preview); the program runs
+  # with English ones without it
+  qt6-translations-l10n
   fonts-wqy-microhei xvfb xauth ccache
   # the tests read the text of the printed channel sheet (pdftotext)
   poppler-utils

@@ -10,6 +10,7 @@
 #include "ui/codeplug_document.h"
 #include "ui/clock.h"
 #include "ui/program_state.h"
+#include "ui/qt_translations.h"
 #include "ui/window_registry.h"
 
 namespace pl63::ui {
@@ -23,6 +24,9 @@ struct AppContext {
     Codeplug& codeplug;
     ProgramState state;
     WindowRegistry windows;
+    // Qt's own dialog texts; Form1 sets them at start-up, a language switch
+    // after that.
+    QtTranslations qtTranslations;
 
     // The clock the gestures read; tests put a fake one in.
     Clock& clock() const { return *clock_; }

@@ -3,6 +3,11 @@
 // selection and value.
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -11,6 +16,8 @@
 #include "codec/image_codec.h"
 #include "i18n/caption_tables.h"
 #include "i18n/captions.h"
+#include "i18n/language_flag.h"
+#include "ui/qt_translations.h"
 #include "ui_main/main_window_fixture.h"
 
 namespace pl63::ui::test {
@@ -173,6 +180,76 @@ TEST_F(LanguageSwitchTest, GridShowsEveryChannelWithoutScrollBarsInBothLanguages
         EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
         EXPECT_GE(grid->height(), grid->sizeHint().height());
     }
+}
+
+}  // namespace
+}  // namespace pl63::ui::test
+
+namespace pl63::ui::test {
+namespace {
+
+// What Qt's own dialogs show: a standard button and the title of its Open
+// file dialog.
+QString qtCancelText() {
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text();
+}
+QString qtOpenDialogTitle() {
+    return QFileDialog::tr("Open");
+}
+
+bool haveQtChinese() {
+    return QFile::exists(QDir(QtTranslations::defaultFolder()).filePath("qtbase_zh_CN.qm"));
+}
+
+TEST_F(LanguageSwitchTest, QtsOwnDialogsFollowTheLanguageFromStartUpOn) {
+    if (!haveQtChinese()) GTEST_SKIP() << "Qt's Chinese catalogue is not installed";
+    const QString englishCancel = qtCancelText();
+    start(i18n::kFlagChinese);
+    EXPECT_EQ(qtCancelText(), QStringLiteral("取消"));
+    EXPECT_EQ(qtOpenDialogTitle(), QStringLiteral("打开"));
+    trigger("mnuEnglish");
+    EXPECT_EQ(qtCancelText(), englishCancel);
+    EXPECT_EQ(qtOpenDialogTitle(), QStringLiteral("Open"));
+    trigger("mnuChinese");
+    EXPECT_EQ(qtCancelText(), QStringLiteral("取消"));
+
+    // Our own boxes keep their own button texts in either language.
+    answers = {i18n::IdOk};
+    i18n::LocalizedMsgBox(window.get(), 0, QStringLiteral("x"), i18n::StyleOkCancelWarning);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].buttonTexts, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
+
+    // The program's end takes Qt's texts with it.
+    window.reset();
+    context.reset();
+    EXPECT_EQ(qtCancelText(), englishCancel);
+}
+
+TEST_F(LanguageSwitchTest, EnglishAndDesignTextsKeepQtsOwnTexts) {
+    for (const std::int16_t flag : {i18n::kFlagEnglish, i18n::kFlagTraditional}) {
+        SCOPED_TRACE(flag);
+        // The language byte of the parameter file; flag 2 comes only from
+        // there. A window still open would write its own at its end.
+        window.reset();
+        writeParameter(std::string("\x00\x00", 2) + char(flag));
+        start();
+        EXPECT_EQ(context->state.LanguageFlag, flag);
+        EXPECT_FALSE(context->qtTranslations.installed());
+        EXPECT_EQ(qtOpenDialogTitle(), QStringLiteral("Open"));
+    }
+}
+
+TEST(QtTranslationsTest, AMissingCatalogueLeavesQtsTextsAsTheyAre) {
+    const QString english = qtCancelText();
+    QTemporaryDir empty;
+    QtTranslations translations(empty.path());
+    translations.follow(i18n::kFlagChinese);
+    EXPECT_FALSE(translations.installed());
+    EXPECT_EQ(qtCancelText(), english);
+    translations.follow(i18n::kFlagEnglish);
+    translations.follow(i18n::kFlagChinese);
+    EXPECT_FALSE(translations.installed());
 }
 
 }  // namespace

@@ -206,6 +206,7 @@ void MainWindow::runStartup(const MainWindowStartup& startup) {
         startup.languageHint ? startup.languageHint() : settings::takeLanguageHint();
     context_.state.LanguageFlag = settings::chooseLanguageFlag(hint, bytes.language);
     link_->engine().setLanguage(context_.state.language());
+    context_.qtTranslations.follow(context_.state.LanguageFlag);
     // Form1's own texts now; the other windows, which ApplyCaptions creates
     // in its order, are most of what start-up builds and none of what the
     // user sees first. They are made once this window has been painted, or
