@@ -57,6 +57,14 @@ Reason systemReason(int error) {
     }
 }
 
+// The folder was found a moment before the file is created in it, so a
+// refusal to create is about what the folder is, not whether it exists:
+// /proc answers ENOENT for every new name.
+Reason createReason(int error) {
+    if (error == ENOENT) return {"此文件夹中不能新建文件", "files cannot be created in this folder"};
+    return systemReason(error);
+}
+
 ErrorText cannotSave(const std::string& path, const Reason& why) {
     const std::string shown = shownText(path);
     return {"无法保存文件：" + shown + "（" + why.zh + "）",
@@ -148,7 +156,7 @@ Status writeBytes(const std::string& path, const std::uint8_t* data, std::size_t
 
     fs::path tempPath;
     const int fd = openTemporary(target, tempPath);
-    if (fd < 0) return cannotSaveError(path, errno);
+    if (fd < 0) return cannotSave(path, createReason(errno));
 
     int error = writeAll(fd, data, size);
     if (!error && ::fchmod(fd, finalMode(target)) != 0) error = errno;

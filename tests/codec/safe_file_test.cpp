@@ -172,6 +172,16 @@ TEST_F(SafeFileTest, NamesThatCannotBeFilesAreRefusedBeforeWriting) {
     EXPECT_EQ(entries(), 2u);
 }
 
+// A folder that exists but takes no new files is not called missing.
+TEST_F(SafeFileTest, AFolderThatRefusesNewFilesIsNotCalledMissing) {
+    if (!fs::is_directory("/proc/self")) GTEST_SKIP() << "no /proc";
+    const Status saved = writeFileSafely("/proc/pl63-x.DAT", std::string_view("x"));
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().zh, "无法保存文件：/proc/pl63-x.DAT（此文件夹中不能新建文件）");
+    EXPECT_EQ(saved.error().en,
+              "Cannot save the file: /proc/pl63-x.DAT (files cannot be created in this folder)");
+}
+
 TEST_F(SafeFileTest, SameFileSeesThroughLinksButNotThroughEqualContent) {
     std::ofstream(at("a")) << "same";
     std::ofstream(at("b")) << "same";

@@ -176,6 +176,14 @@ TEST_F(FileCommandsTest, ASaveThatCannotBeWrittenSaysWhyAndLeavesFileAndCaption)
     EXPECT_EQ(bytesOf(path("plain.DAT")), "keep me");
 }
 
+TEST_F(FileCommandsTest, ASaveToAFolderThatTakesNoFilesNamesThatReasonNotAMissingFolder) {
+    if (!fs::is_directory("/proc/self")) GTEST_SKIP() << "no /proc";
+    fileNames = {QStringLiteral("/proc/pl63-x.DAT")};
+    trigger("mnuAssave");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("无法保存文件：/proc/pl63-x.DAT（此文件夹中不能新建文件）"));
+}
+
 TEST_F(FileCommandsTest, NewAsksAndOnlyOkEmptiesTheChannelsInUse) {
     putChannel(5, "433.00000");
     answers = {i18n::IdCancel};
