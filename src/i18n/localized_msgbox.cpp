@@ -1,6 +1,7 @@
 #include "i18n/localized_msgbox.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
@@ -131,6 +132,10 @@ struct Box {
 
 Box buildBox(QWidget* owner, int languageFlag, const QString& text, int style,
              const QString& title) {
+    // A language switch reaches the windows as posted LanguageChange events,
+    // which make a button box put Qt's own texts back on its standard
+    // buttons: deliver them before the box exists, not onto our texts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     Box result;
     MsgBoxRequest& request = result.request;
     request.text = text;

@@ -257,5 +257,23 @@ TEST(LocalizedMsgBoxRealTest, AWithdrawnBoxClosesAndReturnsWithdrawn) {
     EXPECT_FALSE(withdrawal.withdrawn());
 }
 
+// A language switch posts LanguageChange to the windows; a box shown before
+// those are delivered must still carry our texts, not the toolkit's.
+TEST(LocalizedMsgBoxRealTest, ALanguageChangeStillOnItsWayLeavesOurButtonTexts) {
+    QWidget owner;
+    owner.show();
+    QStringList texts;
+    whenBoxShows([&](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) texts << button->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCoreApplication::postEvent(&owner, new QEvent(QEvent::LanguageChange));
+    EXPECT_EQ(LocalizedMsgBox(&owner, 0, "save?", StyleSaveDiscardCancel), IdCancel);
+    texts.sort();
+    QStringList expected{"保存", "不保存", "取消"};
+    expected.sort();
+    EXPECT_EQ(texts, expected);
+}
+
 }  // namespace
 }  // namespace pl63::i18n
