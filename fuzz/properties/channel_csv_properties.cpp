@@ -11,12 +11,6 @@
 namespace pl63::fuzz {
 namespace {
 
-FrequencyBand limitsOf(const Codeplug& codeplug) {
-    const BandEntry* entry = bandAt(codeplug.band);
-    if (!entry) entry = bandAt(0);
-    return {entry->lowMHz, entry->highMHz};
-}
-
 Language other(Language language) {
     return language == Language::English ? Language::Chinese : Language::English;
 }

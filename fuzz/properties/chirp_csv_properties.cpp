@@ -9,12 +9,6 @@
 namespace pl63::fuzz {
 namespace {
 
-FrequencyBand limitsOf(const Codeplug& codeplug) {
-    const BandEntry* entry = bandAt(codeplug.band);
-    if (!entry) entry = bandAt(0);
-    return {entry->lowMHz, entry->highMHz};
-}
-
 void checkImportedText(const std::string& text, Language language, int bandPosition,
                        UnfitRows unfit, Verdict& verdict) {
     Codeplug codeplug;

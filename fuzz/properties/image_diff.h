@@ -1,13 +1,24 @@
 #pragma once
-// Where two images, or two channel grids, differ, as a failure message can
-// point at an offset or a cell.
+// What the fuzz properties share: the band limits an import checks against,
+// and where two images, or two channel grids, differ, as a failure message
+// can point at an offset or a cell.
 #include <cstdio>
 #include <string>
 
+#include "codec/band.h"
 #include "codec/codeplug.h"
+#include "codec/frequency_entry.h"
 #include "codec/memory_image.h"
 
 namespace pl63::fuzz {
+
+// The limits an import checks frequencies against: the codeplug's band, or
+// band 0 when its position is not in the list.
+inline FrequencyBand limitsOf(const Codeplug& codeplug) {
+    const BandEntry* entry = bandAt(codeplug.band);
+    if (!entry) entry = bandAt(0);
+    return {entry->lowMHz, entry->highMHz};
+}
 
 inline std::string describeDifference(const MemoryImage& expected, const MemoryImage& actual) {
     if (expected.size() != actual.size()) {

@@ -171,15 +171,16 @@ TEST_F(MainWindowTest, EverySettingIsInTheParameterFileTheMomentItChanges) {
     for (int master : adapters) ::close(master);
 }
 
-TEST_F(MainWindowTest, SecondaryWindowsOpenCentredOverTheMainWindowAndWhollyOnScreen) {
+// Every secondary window is a dialog of the main window, so the window
+// manager keeps it above its owner (WM_TRANSIENT_FOR is set for dialogs only),
+// and it opens centred over the main window, wholly on screen.
+TEST_F(MainWindowTest, SecondaryWindowsAreDialogsCentredOverTheMainWindowAndWhollyOnScreen) {
     withOptionWindows = true;
     start();
     const QRect screen = window->screen()->availableGeometry();
-    const std::pair<const char*, const char*> items[] = {{"mnucom", "FormCOM"},
-                                                         {"mnuabout", "frmAbout"},
-                                                         {"mnudtmf", "Form5"},
-                                                         {"mnudebug", "Form2"},
-                                                         {"mnutestfre", "Form4"}};
+    const std::pair<const char*, const char*> items[] = {
+        {"mnucom", "FormCOM"}, {"mnuabout", "frmAbout"}, {"mnudtmf", "Form5"},
+        {"mnudebug", "Form2"}, {"mnutestfre", "Form4"},  {"mnuPass", "FormUsePass"}};
     // Over the middle of the screen, then with the main window near a corner.
     for (const QPoint at : {QPoint(screen.center().x() - window->width() / 2, screen.top()),
                             QPoint(screen.right() - window->width() / 3, screen.bottom() - 80)}) {
@@ -190,6 +191,10 @@ TEST_F(MainWindowTest, SecondaryWindowsOpenCentredOverTheMainWindowAndWhollyOnSc
             QWidget* shown = context->windows.existing(name);
             ASSERT_NE(shown, nullptr);
             ASSERT_TRUE(shown->isVisible());
+            EXPECT_EQ(shown->windowType(), Qt::Dialog);
+            EXPECT_EQ(shown->parentWidget(), window.get());
+            ASSERT_NE(shown->windowHandle(), nullptr);
+            EXPECT_EQ(shown->windowHandle()->transientParent(), window->windowHandle());
             const QRect frame = shown->frameGeometry();
             EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y();
             const QRect over = window->frameGeometry() & screen;
@@ -199,29 +204,6 @@ TEST_F(MainWindowTest, SecondaryWindowsOpenCentredOverTheMainWindowAndWhollyOnSc
             }
             shown->hide();
         }
-    }
-}
-
-// Every secondary window is a dialog of the main window: the window manager
-// keeps it above the main window (WM_TRANSIENT_FOR is set for dialogs only),
-// so a click on the main window does not bury it.
-TEST_F(MainWindowTest, SecondaryWindowsAreDialogsOwnedByTheMainWindow) {
-    withOptionWindows = true;
-    start();
-    const std::pair<const char*, const char*> items[] = {
-        {"mnucom", "FormCOM"}, {"mnuabout", "frmAbout"}, {"mnudtmf", "Form5"},
-        {"mnudebug", "Form2"}, {"mnutestfre", "Form4"},  {"mnuPass", "FormUsePass"}};
-    for (const auto& [item, name] : items) {
-        SCOPED_TRACE(name);
-        trigger(item);
-        QWidget* shown = context->windows.existing(name);
-        ASSERT_NE(shown, nullptr);
-        ASSERT_TRUE(shown->isVisible());
-        EXPECT_EQ(shown->windowType(), Qt::Dialog);
-        EXPECT_EQ(shown->parentWidget(), window.get());
-        ASSERT_NE(shown->windowHandle(), nullptr);
-        EXPECT_EQ(shown->windowHandle()->transientParent(), window->windowHandle());
-        shown->hide();
     }
 }
 
