@@ -1,0 +1,117 @@
+// One control per field the core describes (list, check box, text, number,
+// table), labelled by the field's caption, and the value read back from it.
+// The panels and the option windows build their controls this way.
+import type { FormField } from "../core/pl63_core";
+import { el } from "./dom";
+
+export function fieldId(window: string, control: string): string {
+  return `${window}-${control}`;
+}
+
+/** A label/control pair (a check box wraps its caption), `changed` on every change. */
+export function fieldControl(field: FormField, window: string, changed: () => void): HTMLElement {
+  const id = fieldId(window, field.control);
+  const disabled = !field.enabled;
+  switch (field.kind) {
+    case "check": {
+      const box = el("input", { type: "checkbox", id, disabled });
+      box.checked = Boolean(field.value);
+      box.addEventListener("change", changed);
+      return el("label", { class: "field check" }, box, field.caption);
+    }
+    case "list": {
+      const select = el("select", { id, disabled });
+      field.items.forEach((item) => select.append(el("option", {}, item)));
+      select.selectedIndex = Number(field.value);
+      select.addEventListener("change", changed);
+      return pair(field, id, select);
+    }
+    case "number": {
+      const input = el("input", { type: "number", id, min: field.min, max: field.max, step: 1, disabled });
+      input.value = String(field.value);
+      input.addEventListener("change", changed);
+      return pair(field, id, input);
+    }
+    case "text": {
+      const input = el("input", { type: "text", id, disabled, autocomplete: "off", spellcheck: "false" });
+      if (field.maxLength > 0) input.maxLength = field.maxLength;
+      input.value = String(field.value);
+      input.addEventListener("change", changed);
+      return pair(field, id, input);
+    }
+    case "table":
+      return tableField(field, id, changed);
+  }
+}
+
+function pair(field: FormField, id: string, control: HTMLElement): HTMLElement {
+  if (!field.caption) {
+    // A control without a caption of its own (the embedded lines) is named by the field.
+    control.setAttribute("aria-label", field.control);
+    return el("div", { class: "field" }, control);
+  }
+  return el("div", { class: "field" }, el("label", { for: id }, field.caption), control);
+}
+
+// A table of text cells (test frequencies): the first column names the row.
+function tableField(field: FormField, id: string, changed: () => void): HTMLElement {
+  const rows = field.value as string[][];
+  const head = el("tr", {}, ...field.headers.map((header) => el("th", { scope: "col" }, header)));
+  const body = el("tbody");
+  rows.forEach((cells, rowIndex) => {
+    const line = el("tr", {}, el("th", { scope: "row" }, cells[0] ?? ""));
+    for (let column = 1; column < cells.length; column++) {
+      const input = el("input", {
+        type: "text",
+        id: `${id}-${rowIndex}-${column}`,
+        "aria-label": `${cells[0] ?? ""} ${field.headers[column] ?? ""}`,
+        autocomplete: "off",
+        disabled: !field.enabled,
+      });
+      if (field.maxLength > 0) input.maxLength = field.maxLength;
+      input.value = cells[column] ?? "";
+      input.addEventListener("change", changed);
+      line.append(el("td", {}, input));
+    }
+    body.append(line);
+  });
+  return el("table", { id, class: "field-table" }, el("thead", {}, head), body);
+}
+
+/** The field's current value as the core takes it back. */
+export function readField(scope: ParentNode, window: string, field: FormField): number | boolean | string | string[][] {
+  const id = fieldId(window, field.control);
+  const control = scope.querySelector<HTMLInputElement & HTMLSelectElement>(`#${CSS.escape(id)}`);
+  if (!control) return field.value;
+  switch (field.kind) {
+    case "check":
+      return control.checked;
+    case "list":
+      return control.selectedIndex;
+    case "number":
+      return Number(control.value);
+    case "text":
+      return control.value;
+    case "table":
+      return (field.value as string[][]).map((cells, rowIndex) =>
+        cells.map((cell, column) => {
+          if (column === 0) return cell;
+          const input = scope.querySelector<HTMLInputElement>(`#${CSS.escape(`${id}-${rowIndex}-${column}`)}`);
+          return input ? input.value : cell;
+        }),
+      );
+  }
+}
+
+/** Puts values the core's rules gave back into the controls. */
+export function writeFields(scope: ParentNode, window: string, fields: FormField[], values: Record<string, unknown>): void {
+  for (const field of fields) {
+    if (!(field.control in values)) continue;
+    const value = values[field.control];
+    const control = scope.querySelector<HTMLInputElement & HTMLSelectElement>(`#${CSS.escape(fieldId(window, field.control))}`);
+    if (!control) continue;
+    if (field.kind === "check") control.checked = Boolean(value);
+    else if (field.kind === "list") control.selectedIndex = Number(value);
+    else if (field.kind === "number" || field.kind === "text") control.value = String(value);
+  }
+}
