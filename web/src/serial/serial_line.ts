@@ -11,6 +11,11 @@ export const RADIO_LINE: SerialOptions = {
   flowControl: "none",
 };
 
+// The time one byte takes on the wire at the radio's speed, start and stop bits included.
+const BYTE_MS = 10_000 / 9600;
+// Slack for the UART's own buffer after our last byte.
+const DRAIN_SLACK_MS = 20;
+
 export interface LineListener {
   bytes(data: Uint8Array): void;
   breakSeen(): void;
@@ -23,6 +28,8 @@ export class SerialLine {
   private readLoop: Promise<void> | null = null;
   private writes: Promise<void> = Promise.resolve();
   private closing = false;
+  // When the last byte handed to the port will have left the wire.
+  private drainedAt = 0;
 
   private constructor(
     readonly port: SerialPort,
@@ -45,6 +52,7 @@ export class SerialLine {
       const writer = this.port.writable.getWriter();
       try {
         await writer.write(bytes);
+        this.drainedAt = Math.max(performance.now(), this.drainedAt) + bytes.length * BYTE_MS;
       } catch (error) {
         this.listener.lost(String(error));
       } finally {
@@ -64,6 +72,10 @@ export class SerialLine {
    */
   async close(): Promise<void> {
     await this.writes;
+    // Closing a port may drop what its buffer still holds: the end frame
+    // must be on the wire first, or the radio stays in programming mode.
+    const draining = this.drainedAt + DRAIN_SLACK_MS - performance.now();
+    if (draining > 0) await new Promise((resolve) => setTimeout(resolve, draining));
     this.closing = true;
     await this.reader?.cancel().catch(() => undefined);
     await this.readLoop;

@@ -102,17 +102,17 @@ export class SimulatedPort extends EventTarget implements SerialPort {
     const arrived = start + bytes.length * this.byteMs;
     this.toRadioFreeAt = arrived;
     const session = this.session;
+    // Bytes on the wire reach the radio even if the port closes meanwhile;
+    // only its answers then find nobody listening.
     this.clock.at(arrived, () => {
-      if (session !== this.session) return;
-      for (const arrival of this.radio.receive(bytes)) this.sendBack(arrival, arrived);
+      for (const arrival of this.radio.receive(bytes)) this.sendBack(arrival, arrived, session);
     });
   }
 
-  private sendBack(arrival: RadioArrival, answeredAt: number): void {
+  private sendBack(arrival: RadioArrival, answeredAt: number, session: number): void {
     const start = Math.max(answeredAt, this.fromRadioFreeAt);
     const done = start + arrival.bytes.length * this.byteMs;
     this.fromRadioFreeAt = done;
-    const session = this.session;
     this.clock.at(done, () => {
       if (session !== this.session) return;
       // A break ends the stream the reader holds with a BreakError; the port
