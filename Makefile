@@ -6,7 +6,8 @@ JOBS  ?= $(shell nproc)
 # CMAKE_FLAGS=-DCMAKE_BUILD_TYPE=Debug.
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
-.PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize package
+.PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize package \
+	web-test-e2e web-bench
 
 # Sanitizer and fuzz builds: clang, each in its own folder.
 FUZZ_BUILD     ?= build-fuzz
@@ -55,6 +56,21 @@ bench: build
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-undo ]; then $(BUILD)/bench/pl63-bench-undo; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-link ]; then $(BUILD)/bench/pl63-bench-gui-link; fi
+
+# The page's npm packages as locked; installed again only when the lock changes.
+WEB_NODE_MODULES = web/node_modules/.package-lock.json
+$(WEB_NODE_MODULES): web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+
+# The page in Debian's Chromium (web/tests/e2e): the radio is pl63-radiosim
+# behind a stand-in Web Serial port; its closing line is "playwright: N passed, N failed".
+web-test-e2e: build web $(WEB_NODE_MODULES)
+	cd web && PL63_BUILD=$(abspath $(BUILD)) npx playwright test
+
+# The page's ratios: read and write against the command line, the first
+# visit's compressed size, the time until it is interactive.
+web-bench: build web $(WEB_NODE_MODULES)
+	cd web && PL63_BUILD=$(abspath $(BUILD)) npx playwright test -c bench/playwright.config.ts
 
 # The window program against a simulated radio (scripts/demo.sh); without a
 # display, the same session in the terminal.
