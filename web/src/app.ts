@@ -36,6 +36,8 @@ export class App {
   private readonly progressBar = el("progress", { id: "ProgressBar1", max: 1, value: 0, hidden: true, "aria-labelledby": "status" });
   private readonly cancelButton = el("button", { type: "button", id: "cmdCancel", hidden: true });
   private readonly rights = el("p", { class: "rights", id: "Label2" });
+  // The window's title, for screen readers: the page shows it in the browser's tab.
+  private readonly heading = el("h1", { class: "visually-hidden" });
   private readonly notice = el("p", { class: "notice", id: "no-serial", role: "note", hidden: true });
   private readonly sheet = el("section", { id: "channel-sheet", class: "channel-sheet" });
   private locked: boolean;
@@ -118,7 +120,7 @@ export class App {
   mount(root: HTMLElement): void {
     const gridBox = el("div", { class: "grid-box" }, this.grid.table, this.grid.lists);
     root.replaceChildren(
-      el("header", { class: "top" }, this.menus.element, this.toolbar.element, this.notice),
+      el("header", { class: "top" }, this.heading, this.menus.element, this.toolbar.element, this.notice),
       el("main", { class: "work" }, this.panels.element, gridBox),
       el("footer", { class: "bottom" },
         el("div", { class: "transfer-line" }, this.status, this.progressBar, this.cancelButton),
@@ -152,8 +154,9 @@ export class App {
   private showCaptions(): void {
     globalThis.document.documentElement.lang = this.texts.language === 0 ? "zh-CN" : "en";
     setText(this.rights, this.texts.get("Form1", "Label2"));
+    setText(this.heading, this.texts.get("Form1", "Form1"));
     setText(this.cancelButton, this.texts.get("Form1", "cmdCancel"));
-    setText(this.notice, this.texts.page("webNoSerial"));
+    setText(this.notice, this.texts.page("noWebSerial"));
     this.toolbar.showCaptions();
     this.panels.showCaptions();
     this.grid.showCaptions();
@@ -246,7 +249,7 @@ export class App {
       { id: "mnupro", label: t("mnupro"), items: () => [
         { id: "mnureadFre", label: t("mnureadFre"), enabled: on, action: () => void this.tool("read") },
         { id: "mnuwriteFre", label: t("mnuwriteFre"), enabled: on, action: () => void this.tool("write") },
-        { id: "mnuVerify", label: this.texts.page("webVerify"), checked: this.verify, action: () => {
+        { id: "mnuVerify", label: this.texts.page("verifyWrite"), checked: this.verify, action: () => {
           this.verify = !this.verify;
           this.remember(VERIFY_KEY, this.verify);
           this.menus.render();

@@ -35,7 +35,7 @@ export class FileCommands {
   async newCodeplug(): Promise<void> {
     if (!(await this.settleUnsaved())) return;
     const { messages, texts } = this.host;
-    if (!(await messages.ask(texts.page("webNewWarning"), texts.page("webNewWarningTitle")))) return;
+    if (!(await messages.ask(texts.get("Commands", "newWarning"), texts.get("Commands", "newWarningTitle")))) return;
     this.host.document().newCodeplug();
     this.handle = null;
     this.host.changed();
@@ -95,7 +95,7 @@ export class FileCommands {
     const { messages, texts } = this.host;
     const answer = await messages.choose(document.unsavedQuestion(), [
       texts.get("Form1", "Toolbar1", 3),
-      texts.page("webDiscard"),
+      texts.page("discard"),
       texts.get("Form1", "cmdCancel"),
     ]);
     if (answer === 0) return this.save();
@@ -113,7 +113,7 @@ export class FileCommands {
     let outcome = document.importChannels(csv, false);
     if (!outcome.ok && outcome.format === "chirp") {
       // The rows this radio cannot hold may be left out, as `pl63 import --skip-unfit` does.
-      const skip = await this.host.messages.ask(outcome.message, undefined, this.host.texts.page("webSkipUnfit"));
+      const skip = await this.host.messages.ask(outcome.message, undefined, this.host.texts.page("skipUnfit"));
       if (!skip) return;
       outcome = document.importChannels(csv, true);
     }
@@ -150,7 +150,7 @@ export class FileCommands {
     }
     const list = this.host.listTitle("compare");
     if (!outcome.differences) {
-      await this.host.messages.tell(this.host.texts.page("webNoDifference"), 64);
+      await this.host.messages.tell(this.host.texts.get("Commands", "noDifference"), 64);
       return;
     }
     await this.host.messages.list(list.title, `${list.heading} ${file.name}`, outcome.differences);
@@ -173,7 +173,7 @@ export class FileCommands {
 
   private async bytesOf(file: File): Promise<Uint8Array | null> {
     if (file.size > MAX_FILE_BYTES) {
-      await this.host.messages.tell(`${this.host.texts.page("webCannotRead")} ${file.name}`, 16);
+      await this.host.messages.tell(`${this.host.texts.get("Commands", "cannotRead")}${file.name}`, 16);
       return null;
     }
     return new Uint8Array(await file.arrayBuffer());

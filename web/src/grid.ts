@@ -145,7 +145,9 @@ export class ChannelGrid {
   }
 
   private keyOnGrid(event: KeyboardEvent): void {
-    if (this.editor || event.altKey || event.ctrlKey || event.metaKey) return;
+    // Keys typed into an editor are the editor's, even when they bubble here.
+    if (this.editor || !this.cellOf(event.target) || (event.target as HTMLElement).classList.contains("cell-editor")) return;
+    if (event.altKey || event.ctrlKey || event.metaKey) return;
     const moved = moveSelection(this.selected, event.key, CHANNELS, COLUMNS);
     if (moved) {
       event.preventDefault();
@@ -260,6 +262,7 @@ export class ChannelGrid {
   private keyInEditor(event: KeyboardEvent): void {
     if (event.key === "Enter") {
       event.preventDefault();
+      event.stopPropagation();
       this.closeEditor(true, true);
     } else if (event.key === "Escape") {
       event.preventDefault();

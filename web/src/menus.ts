@@ -62,7 +62,7 @@ export class MenuBar {
       });
       this.tops.push(top);
       this.lists.push(list);
-      this.element.append(el("div", { class: "menu-holder" }, top, list));
+      this.element.append(el("div", { class: "menu-holder", role: "none" }, top, list));
     });
     this.open = -1;
     if (wasOpen >= 0 && wasOpen < this.tops.length) this.show(wasOpen, false);

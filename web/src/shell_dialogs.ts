@@ -22,7 +22,7 @@ export class ShellDialogs {
         el("p", {}, t("lblVersion")),
         el("p", {}, t("Label2")),
         el("p", {}, t("lblDescription")),
-        el("p", { id: "about-version" }, `${this.texts.page("webVersion")} ${this.core.version()}`)),
+        el("p", { id: "about-version" }, `${this.texts.page("version")} ${this.core.version()}`)),
     );
     const ok = el("button", { type: "button", class: "default" }, t("cmdOK"));
     const close = () => {
@@ -39,17 +39,18 @@ export class ShellDialogs {
   /** Cable or simulated radio; null when cancelled. Without Web Serial only the simulator is offered. */
   port(current: PortSource, serialAvailable: boolean): Promise<{ source: PortSource; port: SerialPort | null } | null> {
     const { dialog, body, buttons } = modal(this.texts.get("Form1", "mnucom"), "port-choice");
+    const connection = this.texts.page("connection");
     dialog.id = "FormCOM";
     const choice = (value: PortSource, caption: string, disabled: boolean) => {
       const radio = el("input", { type: "radio", name: "port-source", value, disabled });
       radio.checked = value === current;
       return { radio, label: el("label", { class: "field check" }, radio, caption) };
     };
-    const cable = choice("cable", this.texts.page("webCable"), !serialAvailable);
-    const simulator = choice("simulator", this.texts.page("webSimulator"), false);
-    const group = el("div", { role: "radiogroup", "aria-label": this.texts.get("Form1", "mnucom") }, cable.label, simulator.label);
+    const cable = choice("cable", this.texts.page("radioCable"), !serialAvailable);
+    const simulator = choice("simulator", this.texts.page("simulatedRadio"), false);
+    const group = el("div", { role: "radiogroup", "aria-label": connection }, cable.label, simulator.label);
     body.append(group);
-    if (!serialAvailable) body.append(el("p", { class: "notice" }, this.texts.page("webNoSerial")));
+    if (!serialAvailable) body.append(el("p", { class: "notice" }, this.texts.page("noWebSerial")));
     return new Promise((resolve) => {
       const finish = (value: { source: PortSource; port: SerialPort | null } | null) => {
         dialog.close();

@@ -4,7 +4,7 @@
 import type { CaptionRow, Language, Pl63Core } from "../core/pl63_core";
 
 /** The window the page's own rows (simulator, browser notice, ...) live under. */
-export const PAGE_WINDOW = "Web";
+export const PAGE_WINDOW = "Page";
 
 const LANGUAGE_KEY = "pl63.language";
 

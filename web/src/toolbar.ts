@@ -44,7 +44,7 @@ export class Toolbar {
       button.setAttribute("aria-label", caption);
       button.title = caption;
     }
-    setText(this.simulatorText, this.texts.page("webSimulator"));
+    setText(this.simulatorText, this.texts.page("tryWithoutRadio"));
   }
 
   setEnabled(key: ToolKey, enabled: boolean): void {

@@ -99,9 +99,9 @@ export class Transfer {
       this.opening = false;
       if (error instanceof DOMException && error.name === "NotFoundError") {
         // The user closed the browser's chooser without picking a port.
-        void this.messages.tell(this.texts.page("webNoPortChosen"));
+        void this.messages.tell(this.texts.page("noPortChosen"));
       } else {
-        void this.messages.tell(`${this.texts.page("webPortBusy")} ${String(error)}`, 16);
+        void this.messages.tell(`${this.texts.page("portOpenFailed")}${errorText(error)}`, 16);
       }
       return;
     }
@@ -125,7 +125,7 @@ export class Transfer {
 
   private async cable(): Promise<SerialPort> {
     const serial = navigator.serial;
-    if (!serial) throw new DOMException(this.texts.page("webNoSerial"), "NotSupportedError");
+    if (!serial) throw new DOMException(this.texts.page("noWebSerial"), "NotSupportedError");
     // The port granted earlier (this visit or a previous one) is used again
     // without asking; the browser's chooser comes up only the first time.
     if (!this.cablePort) this.cablePort = (await serial.getPorts())[0] ?? (await serial.requestPort());
@@ -194,4 +194,9 @@ export class Transfer {
 
 export function hasWebSerial(): boolean {
   return typeof navigator !== "undefined" && "serial" in navigator && navigator.serial !== undefined;
+}
+
+// The browser's reason without the exception's class name in front.
+function errorText(error: unknown): string {
+  return error instanceof Error ? error.message : String(error);
 }
