@@ -40,6 +40,7 @@ export class App {
   private readonly heading = el("h1", { class: "visually-hidden" });
   private readonly notice = el("p", { class: "notice", id: "no-serial", role: "note", hidden: true });
   private readonly sheet = el("section", { id: "channel-sheet", class: "channel-sheet" });
+  private readonly dropHint = el("div", { class: "drop-hint", "aria-hidden": "true" });
   private locked: boolean;
   private verify: boolean;
   private commandsOn = true;
@@ -126,7 +127,7 @@ export class App {
         el("div", { class: "transfer-line" }, this.status, this.progressBar, this.cancelButton),
         this.rights),
     );
-    globalThis.document.body.append(this.sheet);
+    globalThis.document.body.append(this.sheet, this.dropHint);
     this.notice.hidden = hasWebSerial();
     this.toolbar.simulator.checked = this.transfer.source === "simulator";
     this.toolbar.simulator.disabled = !hasWebSerial();
@@ -140,6 +141,13 @@ export class App {
     });
     window.addEventListener("beforeprint", () => printSheet(this.sheet, this.doc, this.texts));
     this.showCaptions();
+  }
+
+  /** The service worker has stored every file: the page now opens without a network. */
+  offlineReady(): void {
+    if (this.transfer.busy()) return;
+    setText(this.status, this.texts.page("offlineReady"));
+    this.status.classList.remove("blink-off");
   }
 
   setLanguage(language: Language): void {
@@ -157,6 +165,7 @@ export class App {
     setText(this.heading, this.texts.get("Form1", "Form1"));
     setText(this.cancelButton, this.texts.get("Form1", "cmdCancel"));
     setText(this.notice, this.texts.page("noWebSerial"));
+    setText(this.dropHint, this.texts.page("dropFile"));
     this.toolbar.showCaptions();
     this.panels.showCaptions();
     this.grid.showCaptions();

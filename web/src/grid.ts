@@ -84,6 +84,7 @@ export class ChannelGrid {
   showCaptions(): void {
     const { texts, core } = this.host;
     this.headers.forEach((header, column) => setText(header, texts.get("Form1", "Grid1", column)));
+    this.table.setAttribute("aria-label", texts.page("channelGrid"));
     this.toneList.replaceChildren(...core.toneList(texts.language).map((tone) => el("option", { value: tone })));
     this.showChannels();
   }

@@ -27,15 +27,29 @@ async function start(): Promise<void> {
     app.mount(root);
     root.removeAttribute("aria-busy");
     (window as unknown as { pl63?: App }).pl63 = app;
+    registerServiceWorker(app);
   } catch (error) {
     root.removeAttribute("aria-busy");
     root.textContent = String(error);
     root.setAttribute("role", "alert");
     throw error;
   }
-  if ("serviceWorker" in navigator && location.protocol !== "file:") {
-    navigator.serviceWorker.register("sw.js").catch(() => undefined);
-  }
+}
+
+function registerServiceWorker(app: App): void {
+  if (!("serviceWorker" in navigator) || location.protocol === "file:") return;
+  const firstInstall = !navigator.serviceWorker.controller;
+  navigator.serviceWorker
+    .register("sw.js")
+    .then((registration) => {
+      // Said once, when the first visit has stored everything.
+      const installing = registration.installing;
+      if (!firstInstall || !installing) return;
+      installing.addEventListener("statechange", () => {
+        if (installing.state === "activated") app.offlineReady();
+      });
+    })
+    .catch(() => undefined);
 }
 
 void start();
