@@ -8,7 +8,7 @@
 #include "ui/options/embedded_info_window.h"
 #include "ui/options/key_settings_window.h"
 #include "ui/options/password_window.h"
-#include "ui/options/test_frequency_window.h"
+#include "ui/options/debug_frequency_window.h"
 
 namespace pl63::ui::test {
 namespace {
@@ -22,7 +22,7 @@ TEST_F(FormsRenderTest, EachWindowDrawsInBothLanguages) {
     source.TestFrequencies[0] = {"438.01250", "438.01250"};
     source.TestFrequencies[1] = {"445.50000", "440.00000"};
     decodeFrom(source);
-    QWidget* windows[] = {new TestFrequencyWindow(context_, main_.get()),
+    QWidget* windows[] = {new DebugFrequencyWindow(context_, main_.get()),
                           new KeySettingsWindow(context_, main_.get()),
                           new EmbeddedInfoWindow(context_, main_.get()),
                           new PasswordWindow(context_, main_.get())};

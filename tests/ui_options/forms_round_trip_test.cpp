@@ -9,7 +9,7 @@
 #include "forms_fixture.h"
 #include "ui/options/embedded_info_window.h"
 #include "ui/options/key_settings_window.h"
-#include "ui/options/test_frequency_window.h"
+#include "ui/options/debug_frequency_window.h"
 
 namespace pl63::ui::test {
 namespace {
@@ -19,7 +19,7 @@ using FormsRoundTripTest = FormsTest;
 TEST_F(FormsRoundTripTest, OkWithoutEditsLeavesTheImageByteIdentical) {
     QWidget* windows[] = {new KeySettingsWindow(context_, main_.get()),
                           new EmbeddedInfoWindow(context_, main_.get()),
-                          new TestFrequencyWindow(context_, main_.get())};
+                          new DebugFrequencyWindow(context_, main_.get())};
     Codeplug source;
     source.Pf1Key = 5;
     source.Pf2Key = 9;

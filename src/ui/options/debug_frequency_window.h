@@ -8,13 +8,13 @@
 namespace pl63::ui {
 
 struct AppContext;
-class TestFrequencyTable;
+class DebugFrequencyTable;
 
-class TestFrequencyWindow : public QWidget, public StoreView {
+class DebugFrequencyWindow : public QWidget, public StoreView {
     Q_OBJECT
 
 public:
-    TestFrequencyWindow(AppContext& context, QWidget* owner);
+    DebugFrequencyWindow(AppContext& context, QWidget* owner);
 
     void showStores() override;
 
@@ -23,7 +23,7 @@ private:
     void acceptEdits();                 // OK
 
     AppContext& context_;
-    TestFrequencyTable* table_ = nullptr;  // mfgrid1
+    DebugFrequencyTable* table_ = nullptr;  // mfgrid1
 };
 
 }  // namespace pl63::ui

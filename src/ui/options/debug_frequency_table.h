@@ -9,11 +9,11 @@
 
 namespace pl63::ui {
 
-class TestFrequencyTable : public QTableWidget {
+class DebugFrequencyTable : public QTableWidget {
     Q_OBJECT
 
 public:
-    explicit TestFrequencyTable(QWidget* parent);
+    explicit DebugFrequencyTable(QWidget* parent);
 
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);

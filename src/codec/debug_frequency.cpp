@@ -1,4 +1,4 @@
-#include "test_frequency.h"
+#include "debug_frequency.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,14 +1,14 @@
-#include "ui/options/test_frequency_window.h"
+#include "ui/options/debug_frequency_window.h"
 
 #include <QVBoxLayout>
 
-#include "codec/test_frequency.h"
+#include "codec/debug_frequency.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
-#include "ui/options/test_frequency_table.h"
+#include "ui/options/debug_frequency_table.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -19,13 +19,13 @@ constexpr int kHeightTwips = 6165;
 
 }  // namespace
 
-TestFrequencyWindow::TestFrequencyWindow(AppContext& context, QWidget* owner)
+DebugFrequencyWindow::DebugFrequencyWindow(AppContext& context, QWidget* owner)
     : QWidget(owner, Qt::Dialog), context_(context) {
     setObjectName(QStringLiteral("Form4"));
     // The same title in both languages: no caption row touches it.
     setWindowTitle(QStringLiteral("测试频率"));
 
-    table_ = new TestFrequencyTable(this);
+    table_ = new DebugFrequencyTable(this);
     const OkCancelRow buttons = makeOkCancelRow(this, RowAlignment::Centre);
     auto* column = new QVBoxLayout(this);
     column->addWidget(table_, 0, Qt::AlignHCenter);
@@ -35,15 +35,15 @@ TestFrequencyWindow::TestFrequencyWindow(AppContext& context, QWidget* owner)
     i18n::applyCaptionTable(this, i18n::captionTable(objectName()), i18n::kFlagChinese);
     setFixedSize(twipsToPixels(kWidthTwips, kHeightTwips));
 
-    connect(table_, &TestFrequencyTable::cellEdited, this, &TestFrequencyWindow::snapRow);
-    connect(buttons.ok, &QPushButton::clicked, this, &TestFrequencyWindow::acceptEdits);
+    connect(table_, &DebugFrequencyTable::cellEdited, this, &DebugFrequencyWindow::snapRow);
+    connect(buttons.ok, &QPushButton::clicked, this, &DebugFrequencyWindow::acceptEdits);
     connect(buttons.cancel, &QPushButton::clicked, this, &QWidget::hide);
-    connect(&context_.state, &ProgramState::storesDecoded, this, &TestFrequencyWindow::showStores);
+    connect(&context_.state, &ProgramState::storesDecoded, this, &DebugFrequencyWindow::showStores);
 
     showStores();
 }
 
-void TestFrequencyWindow::showStores() {
+void DebugFrequencyWindow::showStores() {
     table_->abandonEditing();
     for (int row = 0; row < kChannelCount; ++row) {
         const auto& pair = context_.codeplug.TestFrequencies[row];
@@ -52,7 +52,7 @@ void TestFrequencyWindow::showStores() {
     }
 }
 
-void TestFrequencyWindow::snapRow(int row, int column) {
+void DebugFrequencyWindow::snapRow(int row, int column) {
     TestFrequencyRow pair{table_->cellText(row, TestColRx).toStdString(),
                           table_->cellText(row, TestColTx).toStdString()};
     SnapTestFrequency(pair, column);
@@ -60,7 +60,7 @@ void TestFrequencyWindow::snapRow(int row, int column) {
     table_->setCellText(row, TestColTx, QString::fromStdString(pair[1]));
 }
 
-void TestFrequencyWindow::acceptEdits() {
+void DebugFrequencyWindow::acceptEdits() {
     table_->finishEditing();
     context_.document.change(i18n::stepName("Form4"), [this](Codeplug& codeplug) {
         for (int row = 0; row < kChannelCount; ++row) {

@@ -1,4 +1,4 @@
-#include "codec/test_frequency.h"
+#include "codec/debug_frequency.h"
 
 #include <gtest/gtest.h>
 

@@ -1,20 +1,20 @@
-#include "ui/options/test_frequency_window.h"
+#include "ui/options/debug_frequency_window.h"
 
 #include <QHeaderView>
 
 #include "codec/layout.h"
 #include "forms_fixture.h"
-#include "ui/options/test_frequency_table.h"
+#include "ui/options/debug_frequency_table.h"
 
 namespace pl63::ui::test {
 namespace {
 
-class TestFrequencyWindowTest : public FormsTest {
+class DebugFrequencyWindowTest : public FormsTest {
 protected:
-    TestFrequencyWindow* open() {
-        window_ = new TestFrequencyWindow(context_, main_.get());
+    DebugFrequencyWindow* open() {
+        window_ = new DebugFrequencyWindow(context_, main_.get());
         window_->show();
-        table_ = child<TestFrequencyTable>(window_, "mfgrid1");
+        table_ = child<DebugFrequencyTable>(window_, "mfgrid1");
         return window_;
     }
 
@@ -47,11 +47,11 @@ protected:
 
     QString cell(int row, int column) { return table_->cellText(row - 1, column); }
 
-    TestFrequencyWindow* window_ = nullptr;
-    TestFrequencyTable* table_ = nullptr;
+    DebugFrequencyWindow* window_ = nullptr;
+    DebugFrequencyTable* table_ = nullptr;
 };
 
-TEST_F(TestFrequencyWindowTest, DecodedImageFillsTheTable) {
+TEST_F(DebugFrequencyWindowTest, DecodedImageFillsTheTable) {
     open();
     EXPECT_EQ(table_->rowCount(), 16);
     EXPECT_EQ(table_->columnCount(), 3);
@@ -67,14 +67,14 @@ TEST_F(TestFrequencyWindowTest, DecodedImageFillsTheTable) {
     EXPECT_EQ(cell(2, 1), QString());
 }
 
-TEST_F(TestFrequencyWindowTest, EditorOpensOnEnteringACellAndNumberColumnStaysFixed) {
+TEST_F(DebugFrequencyWindowTest, EditorOpensOnEnteringACellAndNumberColumnStaysFixed) {
     open();
     EXPECT_NE(enter(3, 1), nullptr);
     EXPECT_EQ(enter(3, 0), nullptr);
     EXPECT_EQ(cell(3, 0), QStringLiteral("03"));
 }
 
-TEST_F(TestFrequencyWindowTest, RxEntriesSnapToTheRasterAndFillTx) {
+TEST_F(DebugFrequencyWindowTest, RxEntriesSnapToTheRasterAndFillTx) {
     open();
     const struct {
         const char* typed;
@@ -92,7 +92,7 @@ TEST_F(TestFrequencyWindowTest, RxEntriesSnapToTheRasterAndFillTx) {
     }
 }
 
-TEST_F(TestFrequencyWindowTest, TxFollowsTheRasterOfItsRxAndIsRefusedWithoutOne) {
+TEST_F(DebugFrequencyWindowTest, TxFollowsTheRasterOfItsRxAndIsRefusedWithoutOne) {
     open();
     EXPECT_EQ(enter(1, 2), nullptr);  // no RX yet
 
@@ -110,7 +110,7 @@ TEST_F(TestFrequencyWindowTest, TxFollowsTheRasterOfItsRxAndIsRefusedWithoutOne)
     EXPECT_EQ(enter(2, 2), nullptr);
 }
 
-TEST_F(TestFrequencyWindowTest, PassingThroughAnRxCellKeepsItsOwnTx) {
+TEST_F(DebugFrequencyWindowTest, PassingThroughAnRxCellKeepsItsOwnTx) {
     open();
     Codeplug source;
     source.TestFrequencies[0] = {"438.01250", "445.01250"};
@@ -123,7 +123,7 @@ TEST_F(TestFrequencyWindowTest, PassingThroughAnRxCellKeepsItsOwnTx) {
     EXPECT_EQ(cell(1, 2), QStringLiteral("445.01250"));
 }
 
-TEST_F(TestFrequencyWindowTest, DecodeWhileEditingShowsTheDecodedCell) {
+TEST_F(DebugFrequencyWindowTest, DecodeWhileEditingShowsTheDecodedCell) {
     open();
     QLineEdit* editor = enter(3, 1);
     ASSERT_NE(editor, nullptr);
@@ -136,7 +136,7 @@ TEST_F(TestFrequencyWindowTest, DecodeWhileEditingShowsTheDecodedCell) {
     EXPECT_EQ(cell(3, 2), QStringLiteral("445.01250"));
 }
 
-TEST_F(TestFrequencyWindowTest, OkWritesTheTableIntoTheImage) {
+TEST_F(DebugFrequencyWindowTest, OkWritesTheTableIntoTheImage) {
     open();
     type(1, 1, "438.0125");
     type(16, 1, "145.5");
@@ -159,7 +159,7 @@ TEST_F(TestFrequencyWindowTest, OkWritesTheTableIntoTheImage) {
     EXPECT_EQ(image.at(layout::testChannel(2)), 0xFF);
 }
 
-TEST_F(TestFrequencyWindowTest, CancelAndCloseOnlyHideAndKeepTheCells) {
+TEST_F(DebugFrequencyWindowTest, CancelAndCloseOnlyHideAndKeepTheCells) {
     open();
     type(1, 1, "438.0125");
     click(window_, "Command2");

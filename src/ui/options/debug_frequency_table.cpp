@@ -1,9 +1,9 @@
-#include "ui/options/test_frequency_table.h"
+#include "ui/options/debug_frequency_table.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
 
-#include "codec/test_frequency.h"
+#include "codec/debug_frequency.h"
 #include "ui/plain_header_view.h"
 #include "ui/twips.h"
 
@@ -17,7 +17,7 @@ constexpr int kRowHeightTwips = 300;
 
 class CellDelegate : public QStyledItemDelegate {
 public:
-    explicit CellDelegate(TestFrequencyTable* table) : QStyledItemDelegate(table), table_(table) {}
+    explicit CellDelegate(DebugFrequencyTable* table) : QStyledItemDelegate(table), table_(table) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
@@ -39,12 +39,12 @@ public:
     }
 
 private:
-    TestFrequencyTable* table_;
+    DebugFrequencyTable* table_;
 };
 
 }  // namespace
 
-TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(parent) {
+DebugFrequencyTable::DebugFrequencyTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("mfgrid1"));
     setItemDelegate(new CellDelegate(this));
     usePlainColumnHeader(*this);
@@ -86,16 +86,16 @@ TestFrequencyTable::TestFrequencyTable(QWidget* parent) : QTableWidget(parent) {
     setFixedSize(width + frame, rowHeight * (kRows + 1) + frame);
 }
 
-QString TestFrequencyTable::cellText(int row, int column) const {
+QString DebugFrequencyTable::cellText(int row, int column) const {
     const QTableWidgetItem* cell = item(row, column);
     return cell ? cell->text() : QString();
 }
 
-void TestFrequencyTable::setCellText(int row, int column, const QString& text) {
+void DebugFrequencyTable::setCellText(int row, int column, const QString& text) {
     if (QTableWidgetItem* cell = item(row, column)) cell->setText(text);
 }
 
-void TestFrequencyTable::finishEditing() {
+void DebugFrequencyTable::finishEditing() {
     if (state() != QAbstractItemView::EditingState) return;
     if (QWidget* editor = indexWidget(currentIndex())) {
         commitData(editor);
@@ -103,7 +103,7 @@ void TestFrequencyTable::finishEditing() {
     }
 }
 
-void TestFrequencyTable::abandonEditing() {
+void DebugFrequencyTable::abandonEditing() {
     if (state() != QAbstractItemView::EditingState) return;
     if (QWidget* editor = indexWidget(currentIndex())) {
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
