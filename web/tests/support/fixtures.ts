@@ -55,7 +55,9 @@ export const test = base.extend<Fixtures>({
       await use({ chooserShown: 0, opens: [], signals: [], written: [], opened: false });
       return;
     }
-    await use(await wireSerial(page, () => radio.current, serialOptions.standIn));
+    const wiring = await wireSerial(page, () => radio.current, serialOptions.standIn);
+    await use(wiring.log);
+    wiring.close();
   }, { auto: true }],
   scratch: async ({}, use) => {
     const dir = mkdtempSync(join(tmpdir(), 'pl63-web-'));

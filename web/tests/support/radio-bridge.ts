@@ -52,9 +52,15 @@ class OpenDevice {
   private queue: number[] = [];
   private waiter: ((bytes: number[] | null) => void) | null = null;
   private lost = false;
+  private readonly ownFdLeftOpen: boolean;
 
   constructor(private readonly fd: number) {
     this.input = new ReadStream(fd);
+    // libuv reopens a pseudo-terminal for its handle and leaves our
+    // descriptor open beside it; the radio sees the cable go only when both
+    // are closed.
+    const handleFd = (this.input as unknown as { _handle?: { fd?: number } })._handle?.fd;
+    this.ownFdLeftOpen = handleFd !== undefined && handleFd !== fd;
     this.input.on('data', (chunk: Buffer) => {
       this.queue.push(...chunk);
       this.wake();
@@ -107,7 +113,8 @@ class OpenDevice {
 
   close() {
     this.cancelRead();
-    this.input.destroy();  // closes the descriptor
+    this.input.destroy();
+    if (this.ownFdLeftOpen) closeSync(this.fd);
   }
 }
 
@@ -122,8 +129,10 @@ export interface SerialLog {
 
 // Installs the stand-in navigator.serial on the page (before its scripts)
 // with its one port wired to whichever radio `radio()` names at open().
+// Resolves with the log and a close() for the end of the test, which lets go
+// of a device the page left open.
 export async function wireSerial(target: Page | BrowserContext, radio: () => SimulatedRadio | null,
-                                 config: SerialStandInConfig): Promise<SerialLog> {
+                                 config: SerialStandInConfig): Promise<{ log: SerialLog; close(): void }> {
   const log: SerialLog = { chooserShown: 0, opens: [], signals: [], written: [], opened: false };
   let device: OpenDevice | null = null;
   const need = () => {
@@ -158,7 +167,7 @@ export async function wireSerial(target: Page | BrowserContext, radio: () => Sim
     log.opened = false;
   });
   await target.addInitScript({ content: standInSource.replace('})(__CONFIG__);', `})(${JSON.stringify(config)});`) });
-  return log;
+  return { log, close: () => device?.close() };
 }
 
 // A browser without Web Serial (Firefox, Safari, phones).
