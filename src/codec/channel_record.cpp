@@ -1,5 +1,8 @@
 #include "channel_record.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "grid_texts.h"
 #include "layout.h"
 #include "tone_code.h"
@@ -9,6 +12,8 @@ namespace pl63 {
 namespace {
 
 using namespace layout;
+
+static_assert(std::tuple_size_v<ChannelRecordBytes> == kChannelRecordSize);
 
 void setListCell(ChannelGrid& grid, int row, int col, bool bit, Language language) {
     int position = bit ? 1 : 0;
@@ -30,6 +35,34 @@ ToneCode toneOfCell(const std::string& text) {
     return encodeToneText(text).value_or(kToneOff);
 }
 
+ChannelRecordBytes recordBytes(const MemoryImage& image, int row) {
+    ChannelRecordBytes record;
+    for (std::size_t i = 0; i < record.size(); ++i) record[i] = image.at(channelRecord(row) + i);
+    return record;
+}
+
+// Rows whose columns 1-7 still read as their kept record decodes in
+// `language`: the user has not changed them (a language switch rewrites texts
+// but not what they mean, so the comparison is made in today's language).
+std::array<bool, kChannelCount> rowsAsDecoded(const ChannelGrid& grid, Language language) {
+    field::Bytes records(kChannelCount * kChannelRecordSize, kFiller);
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (const auto& kept = grid.decodedRecord(row)) {
+            std::copy(kept->begin(), kept->end(), records.begin() + channelRecord(row));
+        }
+    }
+    ChannelGrid decoded;
+    decodeChannelRecords(MemoryImage(std::move(records)), decoded, language);
+    std::array<bool, kChannelCount> unchanged{};
+    for (int row = 1; row <= kChannelCount; ++row) {
+        bool same = grid.decodedRecord(row).has_value();
+        for (int col = ColRxFrequency; same && col < ColScan; ++col)
+            same = grid.text(row, col) == decoded.text(row, col);
+        unchanged[row - 1] = same;
+    }
+    return unchanged;
+}
+
 bool scanBit(const MemoryImage& image, int channel) {
     std::size_t offset = kScanBitmap + static_cast<std::size_t>((channel - 1) / 8);
     return (image.at(offset) >> ((channel - 1) % 8)) & 1;
@@ -40,6 +73,7 @@ bool scanBit(const MemoryImage& image, int channel) {
 void decodeChannelRecords(const MemoryImage& image, ChannelGrid& grid, Language language) {
     for (int row = 1; row <= kChannelCount; ++row) {
         const std::size_t rec = channelRecord(row);
+        grid.keepDecodedRecord(row, recordBytes(image, row));
         std::string rx = field::readFrequency(image, rec + kRecRxFrequency);
         if (rx.empty()) {
             for (int col = ColRxFrequency; col < kGridColumns; ++col) grid.setText(row, col, {});
@@ -76,8 +110,14 @@ void decodeScanColumn(const MemoryImage& image, ChannelGrid& grid, Language lang
 }
 
 void encodeChannelRecords(const ChannelGrid& grid, Language language, field::Bytes& image) {
+    const std::array<bool, kChannelCount> unchanged = rowsAsDecoded(grid, language);
     for (int row = 1; row <= kChannelCount; ++row) {
         const std::size_t rec = channelRecord(row);
+        if (unchanged[row - 1]) {
+            const ChannelRecordBytes& kept = *grid.decodedRecord(row);
+            std::copy(kept.begin(), kept.end(), image.begin() + rec);
+            continue;
+        }
         field::writeFrequency(image, rec + kRecRxFrequency, grid.text(row, ColRxFrequency));
         field::writeFrequency(image, rec + kRecTxFrequency, grid.text(row, ColTxFrequency));
         field::writeTone(image, rec + kRecRxTone, toneOfCell(grid.text(row, ColRxTone)));

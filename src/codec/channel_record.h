@@ -1,7 +1,7 @@
 #pragma once
 // The 16 channel records and the scan bitmap, to and from the channel grid's
-// cell texts. The grid is the only copy of the channels; the records are built
-// from its texts alone, never from the ChoiceIndexTable.
+// cell texts. A record is built from its row's texts, never from the
+// ChoiceIndexTable, unless the row still shows what its record decoded to.
 #include "bilingual.h"
 #include "codeplug.h"
 #include "image_fields.h"
@@ -9,15 +9,18 @@
 
 namespace pl63 {
 
-// Columns 1-7 of every row and their ChoiceIndexTable entries. A record
-// without receive frequency empties the whole row and leaves its choices alone.
+// Columns 1-7 of every row and their ChoiceIndexTable entries; every row keeps
+// its record's bytes. A record without receive frequency empties the whole row
+// and leaves its choices alone.
 void decodeChannelRecords(const MemoryImage& image, ChannelGrid& grid, Language language);
 
 // Column 8 from the scan bitmap, for the rows in use; empty for the others.
 // Runs after the option bytes, as the radio software does.
 void decodeScanColumn(const MemoryImage& image, ChannelGrid& grid, Language language);
 
-// The 16 records at the start of the image. A blank cell encodes as no
+// The 16 records at the start of the image. A row whose columns 1-7 are still
+// what its kept record decodes to is that record again, byte for byte; any
+// other row is built from its texts, where a blank cell encodes as no
 // frequency, tone off, forbid on carrier, high power, wide band.
 void encodeChannelRecords(const ChannelGrid& grid, Language language, field::Bytes& image);
 

@@ -26,6 +26,7 @@ void ChannelGrid::ClearGrid() {
 }
 
 void ChannelGrid::ClearGrid1() {
+    decodedRecords_ = {};
     for (int row = 1; row <= kChannelCount; ++row) {
         if (!inUse(row)) continue;
         for (int col = ColRxFrequency; col < kGridColumns; ++col) setText(row, col, {});

@@ -4,6 +4,7 @@
 // and the option stores with their start-up values.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "bilingual.h"
@@ -41,8 +42,15 @@ private:
     std::array<std::array<std::int16_t, 4>, kChannelCount> entries_{};
 };
 
-// The 16 x 9 cell texts of the channel grid: the only copy of the channels.
-// Rows are 1..16 (channel numbers), columns 0..8; column 0 holds "01".."16".
+// The 16 bytes of one channel record as an image held them.
+using ChannelRecordBytes = std::array<std::uint8_t, 16>;
+
+// The 16 x 9 cell texts of the channel grid: the channels as the user sees and
+// edits them. Rows are 1..16 (channel numbers), columns 0..8; column 0 holds
+// "01".."16". Beside them each row keeps the record it was decoded from: a
+// record can hold what no cell shows (a tone code outside the list, bytes the
+// radio software never sets), and a row the user has not changed goes back
+// into the image as those bytes rather than as a guess from its texts.
 class ChannelGrid {
 public:
     ChannelGrid();
@@ -50,6 +58,14 @@ public:
     const std::string& text(int row, int col) const { return cells_[row - 1][col]; }
     void setText(int row, int col, std::string text) { cells_[row - 1][col] = std::move(text); }
     bool inUse(int row) const { return !text(row, ColRxFrequency).empty(); }
+
+    // Nothing for a row not decoded since New or since the grid was created.
+    const std::optional<ChannelRecordBytes>& decodedRecord(int row) const {
+        return decodedRecords_[row - 1];
+    }
+    void keepDecodedRecord(int row, const ChannelRecordBytes& record) {
+        decodedRecords_[row - 1] = record;
+    }
 
     ChoiceIndexTable& choices() { return choices_; }
     const ChoiceIndexTable& choices() const { return choices_; }
@@ -59,6 +75,7 @@ public:
     // ClearNO for every row (a confirmed band change).
     void ClearGrid();
     // Empties columns 1-8 of every row in use, choices left as they are (New).
+    // Every row forgets its decoded record: New starts from blank records.
     void ClearGrid1();
     // After a language switch: Off texts of the tone columns and the list
     // cells of every row in use are rewritten in the new language.
@@ -69,6 +86,7 @@ public:
 private:
     std::array<std::array<std::string, kGridColumns>, kChannelCount> cells_;
     ChoiceIndexTable choices_;
+    std::array<std::optional<ChannelRecordBytes>, kChannelCount> decodedRecords_;
 };
 
 // Selections of the main window's "Function Set" lists (list positions,

@@ -87,7 +87,8 @@ TEST(ChannelRecordTest, EmptyRecordEmptiesTheRowAndKeepsItsChoices) {
     field::Bytes out = blankImage();
     encodeChannelRecords(grid, Language::English, out);
     encodeScanBitmap(grid, Language::English, out);
-    EXPECT_EQ(recordHex(out, 2), kEmptyRecord);
+    // Left as it was read: nothing in the row was touched.
+    EXPECT_EQ(recordHex(out, 2), "FFFFFFFF0025514313281328F0F0FCFF");
     EXPECT_EQ(out[layout::kScanBitmap], 0x00);
 }
 
@@ -186,9 +187,14 @@ TEST(ChannelRecordTest, DecodeThenEncodeReproducesProgrammedRecords) {
             MemoryImage decoded(image);
             decodeChannelRecords(decoded, grid, language);
             decodeScanColumn(decoded, grid, language);
+            // Rows as if typed in: built from their texts, not from the kept records.
+            ChannelGrid typed;
+            for (int row = 1; row <= kChannelCount; ++row)
+                for (int col = ColRxFrequency; col <= ColScan; ++col)
+                    typed.setText(row, col, grid.text(row, col));
             field::Bytes out = blankImage();
-            encodeChannelRecords(grid, language, out);
-            encodeScanBitmap(grid, language, out);
+            encodeChannelRecords(typed, language, out);
+            encodeScanBitmap(typed, language, out);
             for (int channel = 1; channel <= kChannelCount; ++channel) {
                 std::size_t rec = layout::channelRecord(channel);
                 for (std::size_t b = 0; b < 12; ++b) {
@@ -204,6 +210,41 @@ TEST(ChannelRecordTest, DecodeThenEncodeReproducesProgrammedRecords) {
             EXPECT_EQ(out[layout::kScanBitmap], image[layout::kScanBitmap]);
             EXPECT_EQ(out[layout::kScanBitmap + 1], image[layout::kScanBitmap + 1]);
         }
+    }
+}
+
+TEST(ChannelRecordTest, RowsNotEditedSinceDecodingGoBackByteForByte) {
+    // Channel 1: a tone code outside the list, odd flag bits and constants;
+    // channel 2: an empty record with stray bytes.
+    const std::string odd = "002551430025514399999E020F2F1234";
+    const std::string stray = "FFFFFFFF00255143FFFF9E02F0F0FCFF";
+    struct Case {
+        const char* what;
+        void (*change)(ChannelGrid&);
+        std::string channel1, channel2;
+        Language language = Language::English;  // of the texts when saving
+    };
+    const Case cases[] = {
+        {"untouched", [](ChannelGrid&) {}, odd, stray},
+        {"after a language switch", [](ChannelGrid& g) { g.SetGrid1Text(Language::Chinese); },
+         odd, stray, Language::Chinese},
+        {"channel 1 edited",
+         [](ChannelGrid& g) { g.setText(1, ColRxFrequency, "435.13750"); },
+         "5037514300255143FFFF9E02F8E0FCFF", stray},  // the unlisted tone becomes Off
+        {"deleted", [](ChannelGrid& g) { g.ClearNO(1); }, kEmptyRecord, stray},
+        {"New", [](ChannelGrid& g) { g.ClearGrid1(); }, kEmptyRecord, kEmptyRecord},
+    };
+    for (const Case& c : cases) {
+        field::Bytes image = blankImage();
+        putHex(image, layout::channelRecord(1), odd);
+        putHex(image, layout::channelRecord(2), stray);
+        ChannelGrid grid;
+        decodeChannelRecords(MemoryImage(image), grid, Language::English);
+        c.change(grid);
+        field::Bytes out = blankImage();
+        encodeChannelRecords(grid, c.language, out);
+        EXPECT_EQ(recordHex(out, 1), c.channel1) << c.what;
+        EXPECT_EQ(recordHex(out, 2), c.channel2) << c.what;
     }
 }
 

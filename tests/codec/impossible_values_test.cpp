@@ -89,6 +89,9 @@ TEST(ImpossibleValuesTest, OneWarningNamesEveryChannelInBothLanguages) {
         << warning->en;
     EXPECT_NE(warning->en.find(": 2, 9, 16."), std::string::npos) << warning->en;
     EXPECT_NE(warning->zh.find("：2、9、16。"), std::string::npos) << warning->zh;
+    // Saving does not quietly change them.
+    EXPECT_NE(warning->en.find("these values are kept"), std::string::npos) << warning->en;
+    EXPECT_NE(warning->zh.find("这些数值均保留"), std::string::npos) << warning->zh;
 }
 
 }  // namespace
