@@ -148,7 +148,8 @@ struct CheckingHost : link::LinkHost {
                            "password exchange read " + hex(frame));
             return;
         }
-        verdict.expect(engine->LinkMode() == "R", "read request " + hex(frame) + " in a write");
+        verdict.expect(engine->LinkMode() == link::LinkMode::Read,
+                       "read request " + hex(frame) + " in a write");
         const int expected = kFirstAddress + kReadBlockSize * static_cast<int>(readRequests.size());
         verdict.expect(
             address == expected && frame[3] == kReadBlockSize,
@@ -170,7 +171,8 @@ struct CheckingHost : link::LinkHost {
             verdict.expect(payload == expected, "the password block carries " + hex(payload));
             return;
         }
-        verdict.expect(engine->LinkMode() == "W", "write block " + hex(frame) + " in a read");
+        verdict.expect(engine->LinkMode() == link::LinkMode::Write,
+                       "write block " + hex(frame) + " in a read");
         verdict.expect(mayWrite(address, login, debug),
                        "wrote block " + hexAddress(address) + " (login " + std::to_string(login) +
                            ", unlocked " + std::to_string(debug) + ")");

@@ -14,7 +14,6 @@
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "link/link_engine.h"
-#include "link/quiet_link_host.h"
 #include "link/radio_simulator.h"
 #include "link_engine_script.h"
 #include "radio_simulator_script.h"
@@ -173,7 +172,7 @@ void chirpSeeds() {
 }
 
 // A host for recording sessions of the engine with the simulated radio.
-struct SessionHost : link::QuietLinkHost {
+struct SessionHost : link::LinkHost {
     std::deque<Bytes> unsent;
     bool login = false;
     bool debug = false;
@@ -185,7 +184,6 @@ struct SessionHost : link::QuietLinkHost {
     void writeFrame(const Bytes& frame) override { unsent.push_back(frame); }
     void setTimer1Running(bool running) override { timer1 = running; }
     void setTimer2Running(bool running) override { timer2 = running; }
-    void showMessage(const std::string&, int) override {}
     bool loginMode() override { return login; }
     bool debugUnlocked() override { return debug; }
     std::string commPassword() override { return passwords.commPassword; }

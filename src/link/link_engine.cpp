@@ -2,26 +2,13 @@
 
 #include <algorithm>
 
+#include "link/link_frames.h"
+
 namespace pl63::link {
 
+using namespace frames;
+
 namespace {
-
-constexpr std::uint8_t kProceed = 0x02;
-constexpr std::uint8_t kAck = 0x06;
-constexpr std::uint8_t kEnd = 0x45;          // "E"
-constexpr std::uint8_t kReadRequest = 0x52;  // "R"
-constexpr std::uint8_t kWriteBlock = 0x57;   // "W"; the radio's data replies start with it too
-
-const std::vector<std::uint8_t> kProgrammingOpening = {'R', 'M', '-', 'P', 'R', 'O', 'G'};
-const std::vector<std::uint8_t> kPasswordOpening = {kProceed, 'p', 'r', 'o', 'g', 'r', 'a', 'm'};
-
-constexpr int kFirstAddress = 0x0010;  // radio address of image offset 0
-constexpr int kReadBlockSize = 0x40;
-constexpr int kReadEnd = 0x0410;
-constexpr int kWriteBlockSize = 0x10;
-constexpr int kWriteEnd = 0x0350;  // nothing from here on is ever written
-constexpr int kPasswordAddress = 0x01C0;
-constexpr int kPasswordLength = 16;
 
 constexpr int kProgressMaximum = 460;
 constexpr int kReadProgressStep = 25;
@@ -29,55 +16,12 @@ constexpr int kWriteProgressStep = 10;
 constexpr int kTimeoutTicks = 6;
 constexpr int kResultTicks = 10;
 
-const std::string kAckText = "06";
-const std::string kModelIdText = "4B56393134";  // "KV914"
-constexpr std::size_t kIdentityDigits = 16;
-constexpr std::size_t kReadReplyDigits = 2 * (4 + kReadBlockSize);
-constexpr std::size_t kPasswordReplyDigits = 2 * (4 + kPasswordLength);
 // Between two frames a 9600-baud line carries at most the 3 s of the time-out,
 // under 6000 digits, so a real radio never comes near this. A device that is
 // no radio (or a pseudo-terminal, which has no speed) can pour in megabytes,
 // and after a transfer bytes would pile up until the next start. Text this
 // long can never become a reply, so the bytes past it are not kept.
 constexpr std::size_t kRxTextLimit = 65536;
-
-void appendHex(std::string& text, std::uint8_t byte) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    text += kDigits[byte >> 4];
-    text += kDigits[byte & 0x0F];
-}
-
-std::string hexWord(int value) {
-    std::string text;
-    appendHex(text, static_cast<std::uint8_t>((value >> 8) & 0xFF));
-    appendHex(text, static_cast<std::uint8_t>(value & 0xFF));
-    return text;
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// Byte k of a hex text. An image too short or not hex at that place must not
-// send garbage or read past its end; 0xFF is what the radio takes as
-// "unprogrammed".
-std::uint8_t hexTextByte(const std::string& text, std::size_t k) {
-    if (2 * k + 1 >= text.size()) return 0xFF;
-    const int high = hexDigit(text[2 * k]);
-    const int low = hexDigit(text[2 * k + 1]);
-    if (high < 0 || low < 0) return 0xFF;
-    return static_cast<std::uint8_t>(high * 16 + low);
-}
-
-// Read requests, write blocks and the radio's data replies all begin with a
-// command byte, the radio address (high byte first) and the data length.
-std::vector<std::uint8_t> frameHead(std::uint8_t command, int address, int length) {
-    return {command, static_cast<std::uint8_t>((address >> 8) & 0xFF),
-            static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(length)};
-}
 
 std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -87,7 +31,11 @@ std::string trimBlanks(const std::string& text) {
 
 }  // namespace
 
-LinkEngine::LinkEngine(LinkHost& host, Language language) : host_(host), language_(language) {}
+LinkEngine::LinkEngine(LinkHost& host, Language language)
+    : LinkEngine(host, host, host, language) {}
+
+LinkEngine::LinkEngine(LinkPort& port, LinkView& view, LinkData& data, Language language)
+    : port_(port), view_(view), data_(data), language_(language) {}
 
 bool LinkEngine::busy() const {
     return !linkFinished_ || resultShowing_;
@@ -99,22 +47,22 @@ std::string LinkEngine::text(LinkText which) const {
 
 void LinkEngine::setTimer1(bool running) {
     timer1_ = running;
-    host_.setTimer1Running(running);
+    port_.setTimer1Running(running);
 }
 
 void LinkEngine::setTimer2(bool running) {
     timer2_ = running;
-    host_.setTimer2Running(running);
+    port_.setTimer2Running(running);
 }
 
 void LinkEngine::enableCommands(bool enabled) {
     commandsEnabled_ = enabled;
-    host_.setCommandsEnabled(enabled);
+    view_.setCommandsEnabled(enabled);
 }
 
 void LinkEngine::setProgressValue(int value) {
     progress_ = std::min(value, kProgressMaximum);
-    host_.setProgress(progress_);
+    view_.setProgress(progress_);
 }
 
 // Every frame goes out here, so every frame re-arms the time-out.
@@ -122,15 +70,15 @@ void LinkEngine::send(std::vector<std::uint8_t> frame) {
     sendBuffer_ = std::move(frame);
     rxText_.clear();
     idleTicks_ = 0;
-    host_.writeFrame(sendBuffer_);
+    port_.writeFrame(sendBuffer_);
 }
 
 bool LinkEngine::portReady() {
-    if (host_.portIsOpen()) return true;
+    if (port_.portIsOpen()) return true;
     std::string message = text(LinkText::PortNotOpen);
-    const std::string reason = host_.portNotOpenReason(language_);
+    const std::string reason = port_.portNotOpenReason(language_);
     if (!reason.empty()) message += "\n" + reason;
-    host_.showMessage(message, StyleInformation);
+    view_.showMessage(message, StyleInformation);
     return false;
 }
 
@@ -144,13 +92,13 @@ void LinkEngine::beginTransferState() {
 }
 
 bool LinkEngine::startRead() {
-    return startTransfer("R");
+    return startTransfer(Mode::Read);
 }
 bool LinkEngine::startWrite() {
-    return startTransfer("W");
+    return startTransfer(Mode::Write);
 }
 
-bool LinkEngine::startTransfer(const std::string& mode) {
+bool LinkEngine::startTransfer(Mode mode) {
     if (!linkFinished_) return false;
     if (!portReady()) return false;
     passwordSent_ = false;
@@ -162,8 +110,9 @@ bool LinkEngine::startTransfer(const std::string& mode) {
     linkPhase_ = 1;
     blocksDone_ = 0;
     acknowledgedAddresses_.clear();
-    blocksTotal_ = mode == "W" ? writeBlockCount() : (kReadEnd - kFirstAddress) / kReadBlockSize;
-    host_.prepareForTransfer();
+    blocksTotal_ =
+        mode == Mode::Write ? writeBlockCount() : (kReadEnd - kFirstAddress) / kReadBlockSize;
+    view_.prepareForTransfer();
     sendOpening(kProgrammingOpening);
     return true;
 }
@@ -181,7 +130,7 @@ bool LinkEngine::startPasswordTransfer() {
 
 void LinkEngine::sendOpening(const std::vector<std::uint8_t>& opening) {
     send(opening);
-    host_.setStatusText(text(LinkText::Communicating));
+    view_.setStatusText(text(LinkText::Communicating));
     setTimer1(true);
     setTimer2(true);
 }
@@ -206,9 +155,9 @@ void LinkEngine::received(const std::vector<std::uint8_t>& bytes) {
         passwordAccepted();
     } else if (linkPhase_ == 1) {
         handleHandshake();
-    } else if (linkMode_ == "W") {
+    } else if (linkMode_ == Mode::Write) {
         handleWriteReply();
-    } else if (linkMode_ == "R") {
+    } else if (linkMode_ == Mode::Read) {
         handleReadReply();
     }
 }
@@ -241,7 +190,7 @@ void LinkEngine::handleHandshake() {
 void LinkEngine::handlePasswordExchange() {
     const bool ack = rxText_ == kAckText;
     if (linkStep_ == 2 && ack) {
-        if (host_.loginMode() && passwordChangePending_) {
+        if (data_.loginMode() && passwordChangePending_) {
             send(passwordBlock());
             linkStep_ = 3;
             passwordSent_ = true;
@@ -256,7 +205,7 @@ void LinkEngine::handlePasswordExchange() {
             const std::uint8_t byte = hexTextByte(rxText_, k);
             if (byte != 0xFF) radioPassword += static_cast<char>(byte);
         }
-        if (radioPassword.empty() || radioPassword != host_.passwordBoxText()) {
+        if (radioPassword.empty() || radioPassword != data_.passwordBoxText()) {
             passwordRefused();
         } else if (passwordChangePending_) {
             send({kAck});
@@ -271,7 +220,7 @@ void LinkEngine::handlePasswordExchange() {
 }
 
 std::vector<std::uint8_t> LinkEngine::passwordBlock() {
-    const std::string password = trimBlanks(host_.commPassword());
+    const std::string password = trimBlanks(data_.commPassword());
     std::vector<std::uint8_t> frame = frameHead(kWriteBlock, kPasswordAddress, kPasswordLength);
     for (std::size_t i = 0; i < static_cast<std::size_t>(kPasswordLength); ++i)
         frame.push_back(i < password.size() ? static_cast<std::uint8_t>(password[i]) : 0xFF);
@@ -283,32 +232,32 @@ void LinkEngine::passwordRefused() {
     linkFinished_ = true;
     setTimer1(false);
     send({kEnd});
-    host_.showMessage(text(LinkText::PasswordWrong), StylePlain);
-    host_.setStatusVisible(false);
+    view_.showMessage(text(LinkText::PasswordWrong), StylePlain);
+    view_.setStatusVisible(false);
     setTimer2(false);
     enableCommands(true);
-    host_.transferEnded(LinkOutcome::PasswordWrong);
+    data_.transferEnded(LinkOutcome::PasswordWrong);
 }
 
 void LinkEngine::passwordAccepted() {
     send({kEnd});
     linkFinished_ = true;
-    host_.setStatusText(text(LinkText::PasswordChanged));
+    view_.setStatusText(text(LinkText::PasswordChanged));
     resultShowing_ = true;
     setTimer1(false);
-    host_.transferEnded(LinkOutcome::PasswordChanged);
+    data_.transferEnded(LinkOutcome::PasswordChanged);
 }
 
 void LinkEngine::beginDataTransfer() {
     linkPhase_ = 0;
     blockAddress_ = kFirstAddress;
-    writeImage_ = host_.encodeImage();
+    writeImage_ = data_.encodeImage();
     readData_.clear();
     blocksDone_ = 0;
     acknowledgedAddresses_.clear();
-    if (linkMode_ == "W") blocksTotal_ = writeBlockCount();
+    if (linkMode_ == Mode::Write) blocksTotal_ = writeBlockCount();
     progress_ = 0;
-    host_.showProgress(kProgressMaximum);
+    view_.showProgress(kProgressMaximum);
     rxText_.clear();
     send({kAck});
 }
@@ -316,9 +265,9 @@ void LinkEngine::beginDataTransfer() {
 // The tuning values go out only when unlocked, the password only in
 // LoginMode; filler, DTMF codes and test channels never do.
 int LinkEngine::nextWriteAddress(int address) {
-    if (address == 0x0180 && !host_.debugUnlocked()) address = 0x01B0;
+    if (address == 0x0180 && !data_.debugUnlocked()) address = 0x01B0;
     if (address == 0x0190) address = 0x01B0;
-    if (address == 0x01C0 && !host_.loginMode()) address = 0x01D0;
+    if (address == 0x01C0 && !data_.loginMode()) address = 0x01D0;
     if (address == 0x01D0) address = 0x0300;
     return address;
 }
@@ -370,7 +319,7 @@ void LinkEngine::handleReadReply() {
         if (progress_ < kProgressMaximum) setProgressValue(progress_ + kReadProgressStep);
         rxText_.clear();
         if (blockAddress_ == kReadEnd) {
-            host_.decodeImage(readData_);
+            data_.decodeImage(readData_);
             complete(LinkText::ReadSucceeded, LinkOutcome::ReadSucceeded);
             return;
         }
@@ -391,14 +340,14 @@ void LinkEngine::handleReadReply() {
 }
 
 void LinkEngine::complete(LinkText successText, LinkOutcome outcome) {
-    host_.setStatusText(text(successText));
+    view_.setStatusText(text(successText));
     resultShowing_ = true;
     resultBlinks_ = 0;
-    host_.hideProgress();
+    view_.hideProgress();
     setTimer1(false);
     linkFinished_ = true;
     send({kEnd});
-    host_.transferEnded(outcome);
+    data_.transferEnded(outcome);
 }
 
 void LinkEngine::timer1Tick() {
@@ -408,13 +357,13 @@ void LinkEngine::timer1Tick() {
     rxText_.clear();
     linkFinished_ = true;
     setTimer1(false);
-    host_.setStatusVisible(false);
+    view_.setStatusVisible(false);
     setTimer2(false);
-    host_.showMessage(text(LinkText::CommunicationError), StyleCritical);
+    view_.showMessage(text(LinkText::CommunicationError), StyleCritical);
     enableCommands(true);
-    host_.hideProgress();
+    view_.hideProgress();
     send({kEnd});
-    host_.transferEnded(LinkOutcome::TimedOut);
+    data_.transferEnded(LinkOutcome::TimedOut);
 }
 
 bool LinkEngine::cancel() {
@@ -422,23 +371,23 @@ bool LinkEngine::cancel() {
     rxText_.clear();
     linkFinished_ = true;
     setTimer1(false);
-    host_.setStatusVisible(false);
+    view_.setStatusVisible(false);
     setTimer2(false);
     enableCommands(true);
-    host_.hideProgress();
+    view_.hideProgress();
     send({kEnd});
-    host_.transferEnded(LinkOutcome::Cancelled);
+    data_.transferEnded(LinkOutcome::Cancelled);
     return true;
 }
 
 void LinkEngine::timer2Tick() {
     if (!timer2_) return;
-    host_.toggleStatusVisible();
+    view_.toggleStatusVisible();
     if (!resultShowing_) return;
     if (++resultBlinks_ < kResultTicks) return;
     resultBlinks_ = 0;
     resultShowing_ = false;
-    host_.setStatusVisible(false);
+    view_.setStatusVisible(false);
     setTimer2(false);
     enableCommands(true);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The read/write protocol with the radio as a state machine fed by events:
 // commands, received bytes, a break on the line and the two timer ticks.
-// No clock and no I/O inside; everything it does goes through LinkHost.
+// No clock and no I/O inside; everything it does goes through its host: the
+// port (frames, timers), the view (status, progress, messages) and the data
+// (flags, passwords, the image).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,7 +16,13 @@ namespace pl63::link {
 
 class LinkEngine {
 public:
+    using Mode = pl63::link::LinkMode;
+
     explicit LinkEngine(LinkHost& host, Language language = Language::Chinese);
+    // A host in parts: a headless one passes a plain LinkView, which shows
+    // nothing.
+    LinkEngine(LinkPort& port, LinkView& view, LinkData& data,
+               Language language = Language::Chinese);
 
     void setLanguage(Language language) { language_ = language; }
 
@@ -41,7 +49,7 @@ public:
     void timer2Tick();
 
     // State, for the host and the tests.
-    const std::string& LinkMode() const { return linkMode_; }
+    Mode LinkMode() const { return linkMode_; }
     int LinkPhase() const { return linkPhase_; }
     int LinkStep() const { return linkStep_; }
     bool LinkFinished() const { return linkFinished_; }
@@ -72,7 +80,7 @@ public:
 
 private:
     // Implementation detail; see link_engine.cpp.
-    bool startTransfer(const std::string& mode);
+    bool startTransfer(Mode mode);
     bool portReady();
     void beginTransferState();
     // The opening frame of any transfer, the status text and both timers.
@@ -97,10 +105,12 @@ private:
     void setTimer1(bool running);
     void setTimer2(bool running);
 
-    LinkHost& host_;
+    LinkPort& port_;
+    LinkView& view_;
+    LinkData& data_;
     Language language_;
 
-    std::string linkMode_;
+    Mode linkMode_ = Mode::None;
     int linkPhase_ = 0;
     int linkStep_ = 0;
     bool linkFinished_ = true;

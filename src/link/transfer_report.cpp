@@ -8,13 +8,22 @@ namespace {
 constexpr int kFirstAddress = 0x0010;
 constexpr std::size_t kWriteBlockDigits = 2 * 0x10;
 
+}  // namespace
+
 std::string addressText(int address) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(address) & 0xFFFF);
     return text;
 }
 
-}  // namespace
+ErrorText addressList(const std::vector<int>& addresses) {
+    ErrorText list;
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        list.zh += (i ? "、" : "") + addressText(addresses[i]);
+        list.en += (i ? ", " : "") + addressText(addresses[i]);
+    }
+    return list;
+}
 
 ErrorText stoppedTransferText(bool write, int done, int total) {
     const std::string of = std::to_string(done), all = std::to_string(total);
@@ -64,15 +73,11 @@ ErrorText verificationText(const std::vector<int>& differing, int written) {
         return {"校验通过：对讲机中的 " + all + " 块与写入的一致。",
                 "Verified: the radio holds all " + all + " blocks as written."};
     }
-    std::string zhList, enList;
-    for (std::size_t i = 0; i < differing.size(); ++i) {
-        zhList += (i ? "、" : "") + addressText(differing[i]);
-        enList += (i ? ", " : "") + addressText(differing[i]);
-    }
+    const ErrorText list = addressList(differing);
     const std::string count = std::to_string(differing.size());
-    return {"校验失败：对讲机没有保存地址 " + zhList + " 处的块（共 " + all + " 块中的 " + count +
+    return {"校验失败：对讲机没有保存地址 " + list.zh + " 处的块（共 " + all + " 块中的 " + count +
                 " 块），请重新写频。",
-            "Verification failed: the radio did not keep the blocks at " + enList + " (" + count +
+            "Verification failed: the radio did not keep the blocks at " + list.en + " (" + count +
                 " of " + all + "). Write it again."};
 }
 

@@ -21,6 +21,12 @@ ErrorText stoppedTransferText(bool write, int done, int total);
 // nothing; a write says how many of its blocks the radio acknowledged.
 ErrorText cancelledTransferText(bool write, int done, int total);
 
+// A radio address as every message prints it: "0x01C0".
+std::string addressText(int address);
+
+// Addresses as each language lists them: "0x0020, 0x0030" and "0x0020、0x0030".
+ErrorText addressList(const std::vector<int>& addresses);
+
 // Radio addresses of the written blocks whose 16 bytes in `readData` (hex
 // text from radio address 0x0010 on, as a read delivers it) differ from
 // `writeImage` (the hex text the write sent, also from 0x0010). A block the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 
 #include "link/link_test_rig.h"
 
@@ -270,6 +271,37 @@ TEST(LinkEngineLifecycle, ResultStaysOnForTenBlinksThenCommandsReturn) {
     EXPECT_FALSE(rig.host.timer2 || rig.host.statusVisible || rig.engine.busy());
 }
 
+// A headless host (the browser page, a fleet of radios) gives the engine a
+// port and the data; the view it leaves out shows nothing.
+struct HeadlessPort : LinkPort, LinkData {
+    RadioSimulator radio;
+    std::deque<Bytes> toPc;
+    std::string image = patternImage(), readData;
+    bool portIsOpen() override { return true; }
+    void writeFrame(const Bytes& frame) override {
+        for (RadioOutput& output : radio.receive(frame)) toPc.push_back(output.bytes);
+    }
+    void setTimer1Running(bool) override {}
+    void setTimer2Running(bool) override {}
+    std::string encodeImage() override { return image; }
+    void decodeImage(const std::string& data) override { readData = data; }
+};
+
+TEST(LinkEngineHost, AHeadlessHostNeedsOnlyAPortAndTheData) {
+    HeadlessPort host;
+    LinkView nothingShown;
+    LinkEngine engine(host, nothingShown, host, Language::English);
+    for (const bool write : {true, false}) {
+        ASSERT_TRUE(write ? engine.startWrite() : engine.startRead());
+        for (; !host.toPc.empty(); host.toPc.pop_front()) engine.received(host.toPc.front());
+        EXPECT_TRUE(engine.LinkFinished());
+        EXPECT_EQ(engine.LinkMode(), write ? LinkMode::Write : LinkMode::Read);
+    }
+    // The channels the write sent are what the read brought back.
+    ASSERT_EQ(host.readData.size(), 2048u);
+    EXPECT_EQ(host.readData.substr(0, 2 * 0x170), host.image.substr(0, 2 * 0x170));
+}
+
 TEST(LinkEngineLifecycle, ClosedPortOnlyReportsAndStartsAreRefusedWhileRunning) {
     for (Language language : {Language::Chinese, Language::English}) {
         Rig rig;
@@ -281,13 +313,13 @@ TEST(LinkEngineLifecycle, ClosedPortOnlyReportsAndStartsAreRefusedWhileRunning) 
         EXPECT_EQ(rig.host.messages[0].second, 64);
         EXPECT_TRUE(rig.host.frames.empty());
         EXPECT_EQ(rig.host.log, std::vector<std::string>{"message"});
-        EXPECT_EQ(rig.engine.LinkMode(), "");
+        EXPECT_EQ(rig.engine.LinkMode(), LinkMode::None);
     }
     Rig rig;
     rig.engine.startRead();
     EXPECT_FALSE(rig.engine.startWrite());
     EXPECT_FALSE(rig.engine.startPasswordTransfer());
-    EXPECT_EQ(rig.engine.LinkMode(), "R");
+    EXPECT_EQ(rig.engine.LinkMode(), LinkMode::Read);
     EXPECT_EQ(rig.host.frames.size(), 1u);
 }
 

@@ -70,7 +70,7 @@ TEST(PasswordTransfer, LeavesLinkModeAloneAndNeverFallsIntoADataTransfer) {
     rig.host.password = "B";
     rig.engine.startPasswordTransfer();
     rig.runToEnd();
-    EXPECT_EQ(rig.engine.LinkMode(), "W");
+    EXPECT_EQ(rig.engine.LinkMode(), LinkMode::Write);
     EXPECT_EQ(rig.writeAddresses().size(), 30u);
     EXPECT_EQ(rig.writeAddresses().back(), 0x1C0);
     EXPECT_EQ(rig.host.outcomes.back(), LinkOutcome::PasswordChanged);

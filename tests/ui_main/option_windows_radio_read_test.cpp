@@ -14,7 +14,6 @@
 #include "codec/layout.h"
 #include "i18n/localized_msgbox.h"
 #include "link/link_engine.h"
-#include "link/quiet_link_host.h"
 #include "link/radio_simulator.h"
 #include "ui/app_context.h"
 #include "ui/options/debug_window.h"
@@ -26,7 +25,7 @@ namespace {
 
 // The cable between the engine and the simulated radio, and the main
 // window's part of a transfer: the image from and into the Codeplug.
-class SimulatedCable : public link::QuietLinkHost {
+class SimulatedCable : public link::LinkHost {
 public:
     SimulatedCable(link::RadioSimulator& radio, AppContext& context)
         : radio_(radio), context_(context) {}

@@ -12,8 +12,8 @@ constexpr int kTimer2Interval = 200;  // status blinking, result display
 
 }  // namespace
 
-SerialLink::SerialLink(Language language, QObject* parent)
-    : QObject(parent), engine_(*this, language) {
+SerialLink::SerialLink(Language language, LinkView* view, QObject* parent)
+    : QObject(parent), engine_(*this, view ? *view : *this, *this, language) {
     // The time-out must strike 2.5 to 3 s after the last frame, so the ticks
     // may not drift by the few percent a coarse timer allows.
     timer1_.setTimerType(Qt::PreciseTimer);

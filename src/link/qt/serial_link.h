@@ -1,9 +1,9 @@
 #pragma once
 // Hosts the protocol engine on a real serial port: received bytes go to the
 // engine as soon as they arrive, its two timers are QTimers, and each frame it
-// sends is one write to the port. What the user sees (status text, progress,
-// messages, the image) stays abstract: the main window and the command line
-// each derive their own presentation from this class.
+// sends is one write to the port. What the user sees and the image stay
+// abstract: the main window derives its presentation from this class, the
+// command line hands in a view of its own (or none: LinkView shows nothing).
 #include <QObject>
 #include <QSerialPort>
 #include <QTimer>
@@ -18,7 +18,8 @@ class SerialLink : public QObject, public LinkHost {
     Q_OBJECT
 
 public:
-    explicit SerialLink(Language language, QObject* parent = nullptr);
+    // `view` shows the transfer; null: this object's own LinkView calls.
+    explicit SerialLink(Language language, LinkView* view = nullptr, QObject* parent = nullptr);
     ~SerialLink() override;
 
     LinkEngine& engine() { return engine_; }

@@ -32,25 +32,20 @@ GuiLink::GuiLink(AppContext& context, TransferView& view)
     : link::SerialLink(context.state.language()), context_(context), view_(view) {}
 
 void GuiLink::setStatusText(const std::string& text) {
-    view_.statusLabel()->setText(QString::fromStdString(text));
+    view_.setStatusText(QString::fromStdString(text));
 }
 
 void GuiLink::setStatusVisible(bool visible) {
-    view_.statusLabel()->setVisible(visible);
+    view_.setStatusVisible(visible);
 }
 
 void GuiLink::toggleStatusVisible() {
-    // isHidden, not isVisible: the label blinks even while the window itself
-    // is minimised.
-    view_.statusLabel()->setHidden(!view_.statusLabel()->isHidden());
+    view_.blinkStatus();
 }
 
 void GuiLink::showProgress(int maximum) {
-    QProgressBar* bar = view_.progressBar();
     shownProgress_ = 0;
-    bar->setRange(0, maximum);
-    bar->setValue(0);
-    bar->show();
+    view_.showProgress(maximum);
 }
 
 void GuiLink::setProgress(int value) {
@@ -65,13 +60,13 @@ void GuiLink::setProgress(int value) {
         this,
         [this] {
             progressQueued_ = false;
-            view_.progressBar()->setValue(shownProgress_);
+            view_.setProgress(shownProgress_);
         },
         Qt::QueuedConnection);
 }
 
 void GuiLink::hideProgress() {
-    view_.progressBar()->hide();
+    view_.hideProgress();
 }
 
 void GuiLink::setCommandsEnabled(bool enabled) {
@@ -89,7 +84,8 @@ void GuiLink::showMessage(const std::string& text, int style) {
     QString shown = QString::fromStdString(text);
     // The time-out of a write: the general error alone would not tell the
     // user that the radio now holds part of the new settings.
-    if (transferRunning_ && engine().LinkFinished() && engine().LinkMode() == "W") {
+    if (transferRunning_ && engine().LinkFinished() &&
+        engine().LinkMode() == link::LinkMode::Write) {
         shown += QStringLiteral("\n\n") +
                  QString::fromStdString(
                      link::stoppedTransferText(true, engine().blocksDone(), engine().blocksTotal())
@@ -139,7 +135,7 @@ void GuiLink::transferEnded(link::LinkOutcome outcome) {
     transferRunning_ = false;
     if (ours) view_.setTransferCancellable(false);
     if (ours && outcome == link::LinkOutcome::Cancelled && !quietEnd_) {
-        const bool write = engine().LinkMode() == "W";
+        const bool write = engine().LinkMode() == link::LinkMode::Write;
         const int done = engine().blocksDone();
         const int total = engine().blocksTotal();
         setStatusText(link::cancelledTransferText(write, done, total).in(language()));
@@ -166,7 +162,7 @@ void GuiLink::cancelTransfer() {
 
 bool GuiLink::mayClose() {
     if (!transferRunning_) return true;
-    const bool write = engine().LinkMode() == "W";
+    const bool write = engine().LinkMode() == link::LinkMode::Write;
     const Bilingual& question = write ? kStopWriteQuestion : kStopReadQuestion;
     i18n::MsgBoxWithdrawal withdrawal;
     closeQuestion_ = &withdrawal;

@@ -274,10 +274,6 @@ void MainWindow::startRead() {
     link_->engine().startRead();
 }
 
-QString MainWindow::passwordBoxText() const {
-    return frame1_->passwordBox()->text();
-}
-
 void MainWindow::showHistoryState() {
     const CodeplugDocument& document = context_.document;
     setWindowModified(document.isModified());
@@ -307,43 +303,6 @@ void MainWindow::setLocked(bool locked) {
     frame2_->setEnabled(!locked);
     grid_->setEnabled(!locked);
     context_.state.announceSettingsChanged();
-}
-
-void MainWindow::setCommandsEnabled(bool enabled) {
-    toolbar_->setEnabled(enabled);
-    QMenu* programming = menu("mnupro");
-    programming->setEnabled(enabled);
-    programming->menuAction()->setEnabled(enabled);
-    toolButton(QStringLiteral("read"))->setEnabled(enabled);
-    toolButton(QStringLiteral("write"))->setEnabled(enabled);
-    // New, Open and Save are greyed with the toolbar; their menu items, and
-    // with them Ctrl+N, Ctrl+O and Ctrl+S, go with it, and so does an import,
-    // which replaces channels as an Open does.
-    for (const char* item : {"mnuNew", "mnuOpen", "mnuAssave", "mnuImport"}) {
-        menuAction(item)->setEnabled(enabled);
-    }
-    // The recent files are Open with the name chosen.
-    for (QAction* item : recentItems_) item->setEnabled(enabled);
-    // Choosing a port, even the same one again, closes the port the transfer
-    // runs on; a port window already open is greyed with the menu item.
-    menuAction("mnucom")->setEnabled(enabled);
-    if (auto* ports = findChild<QWidget*>(QStringLiteral("FormCOM"), Qt::FindDirectChildrenOnly)) {
-        ports->setEnabled(enabled);
-    }
-}
-
-void MainWindow::setTransferCancellable(bool cancellable) {
-    cancelButton_->setVisible(cancellable);
-    cancelKey_->setEnabled(cancellable);
-}
-
-void MainWindow::prepareForTransfer() {
-    // Moving the focus away from the grid commits an open editor, so the
-    // image sent holds what the user sees; a locked Frame1 opens again, as
-    // it always did.
-    frame1_->setEnabled(true);
-    frame1_->bandList()->setFocus();
-    grid_->commitOpenEditor();
 }
 
 void MainWindow::gestureCaptionClicked(int caption) {

@@ -80,8 +80,8 @@ public:
     ChannelListCommands& channelLists() const { return *channelLists_; }
     QString parameterPath() const { return parameterPath_; }
 
-    QLabel* statusLabel() const override { return statusLabel_; }
-    QProgressBar* progressBar() const override { return progressBar_; }
+    QLabel* statusLabel() const { return statusLabel_; }
+    QProgressBar* progressBar() const { return progressBar_; }
     QToolBar* toolbar() const { return toolbar_; }
     QMenu* menu(const char* objectName) const;
     QAction* menuAction(const char* objectName) const;
@@ -93,8 +93,14 @@ public:
 
     QPushButton* cancelButton() const { return cancelButton_; }
 
-    // GuiLink: the transfer's hold on the window.
+    // GuiLink: the transfer's hold on the window (main_window_transfer.cpp).
     QWidget* messageOwner() override { return this; }
+    void setStatusText(const QString& text) override;
+    void setStatusVisible(bool visible) override;
+    void blinkStatus() override;
+    void showProgress(int maximum) override;
+    void setProgress(int value) override;
+    void hideProgress() override;
     void setCommandsEnabled(bool enabled) override;
     void prepareForTransfer() override;
     // The Cancel button beside the progress bar, and Escape, while a read or

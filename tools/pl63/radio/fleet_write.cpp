@@ -2,12 +2,13 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
 #include "cli_command.h"
 #include "link/qt/serial_ports.h"
+#include "link/transfer_report.h"
 #include "radio_transfer.h"
+#include "report/report_text.h"
 #include "terminal_link.h"
 #include "transfer_session.h"
 
@@ -26,23 +27,29 @@ const Bilingual kResultHeader{"结果", "result"};
 const Bilingual kBlocksHeader{"块数", "blocks"};
 const Bilingual kReasonHeader{"原因", "reason"};
 
-// One radio's engine. What the window would show goes to the radio's line
-// on the board instead of straight to the terminal, where several radios
-// would tear each other's lines apart.
-class FleetRadioLink : public TerminalLink {
+// One radio's view: its line on the board instead of the terminal, where
+// several radios would tear each other's lines apart. Status texts and
+// messages are not shown: the communication error and the port message
+// become the row's reason.
+class FleetRadioView : public link::LinkView {
 public:
-    FleetRadioLink(Language language, std::ostream& err, std::function<void()> changed)
-        : TerminalLink(language, err), changed_(std::move(changed)) {}
+    explicit FleetRadioView(std::function<void()> changed) : changed_(std::move(changed)) {}
 
-    void setStatusText(const std::string&) override {}
     void showProgress(int) override { changed_(); }
     void setProgress(int) override { changed_(); }
-    void hideProgress() override {}
-    // The communication error and the port message become the row's reason.
-    void showMessage(const std::string&, int) override {}
+
+private:
+    std::function<void()> changed_;
+};
+
+class FleetRadioLink : public TerminalLink {
+public:
+    FleetRadioLink(Language language, link::LinkView& view, std::function<void()> changed)
+        : TerminalLink(language, view), changed_(std::move(changed)) {}
+
     void transferEnded(link::LinkOutcome outcome) override {
         // The read-back of --verify counts its own blocks: keep the write's.
-        if (engine().LinkMode() == "W") {
+        if (engine().LinkMode() == link::LinkMode::Write) {
             writeDone = engine().blocksDone();
             writeTotal = engine().blocksTotal();
         }
@@ -58,6 +65,7 @@ private:
 };
 
 struct Radio {
+    std::unique_ptr<FleetRadioView> view;
     std::unique_ptr<FleetRadioLink> link;
     std::unique_ptr<TransferSession> session;
     std::string name;
@@ -76,74 +84,52 @@ int severity(int code) {
     }
 }
 
-// Columns on a terminal: a Chinese character takes two.
-std::size_t displayWidth(const std::string& text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) == 0x80) continue;
-        width += byte >= 0xE0 ? 2 : 1;
-    }
-    return width;
-}
-
 std::string padded(const std::string& text, std::size_t width) {
-    const std::size_t shown = displayWidth(text);
+    const std::size_t shown = report::displayWidth(text);
     return text + std::string(shown < width ? width - shown : 0, ' ');
 }
 
-std::string blocksOf(int done, int total, Language language) {
-    return language == Language::English
-               ? std::to_string(done) + " of " + std::to_string(total)
-               : std::to_string(done) + " / " + std::to_string(total);
-}
-
-std::string hexAddress(int address) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(address) & 0xFFFF);
-    return text;
+ErrorText blocksOf(int done, int total) {
+    const std::string of = std::to_string(done), all = std::to_string(total);
+    return {of + " / " + all, of + " of " + all};
 }
 
 // Why a radio failed, with how far it got ("stopped after 5 of 29 blocks").
-std::string failureReason(const Radio& radio, Language language) {
-    const bool english = language == Language::English;
+ErrorText failureReason(const Radio& radio) {
     const TransferSession& session = *radio.session;
     const int code = session.exitCode();
     if (code == ExitPortNotOpen || code == ExitUsage) {
-        const std::string state =
-            link::portStateText(session.portState(), language).toStdString();
-        return (english ? "port not open: " : "端口未打开：") + state;
+        const auto state = [&](Language language) {
+            return link::portStateText(session.portState(), language).toStdString();
+        };
+        return {"端口未打开：" + state(Language::Chinese),
+                "port not open: " + state(Language::English)};
     }
     if (code == ExitNotKept) {
-        std::string list;
-        for (const int address : session.notKept()) {
-            list += (list.empty() ? "" : english ? ", " : "、") + hexAddress(address);
-        }
+        const ErrorText list = link::addressList(session.notKept());
         const std::string count = std::to_string(session.notKept().size());
         const std::string all = std::to_string(session.written().addresses.size());
-        return english ? "not kept: " + list + " (" + count + " of " + all + " blocks)"
-                       : "对讲机没有保存 " + list + "（共 " + all + " 块中的 " + count + " 块）";
+        return {"对讲机没有保存 " + list.zh + "（共 " + all + " 块中的 " + count + " 块）",
+                "not kept: " + list.en + " (" + count + " of " + all + " blocks)"};
     }
-    const bool interrupted = code != ExitTimeout;
-    const std::string why = english ? (interrupted ? "interrupted" : "no answer")
-                                    : (interrupted ? "已中断" : "无应答");
+    const ErrorText why =
+        code != ExitTimeout ? ErrorText{"已中断", "interrupted"} : ErrorText{"无应答", "no answer"};
     const link::LinkEngine& engine = radio.link->engine();
     if (session.verifying()) {
         const std::string of = std::to_string(engine.blocksDone());
         const std::string all = std::to_string(engine.blocksTotal());
-        return english ? "written, but the read-back stopped after " + of + " of " + all +
-                             " blocks (" + why + ")"
-                       : "已写入，但校验回读在第 " + of + " 块（共 " + all + " 块）后中断（" +
-                             why + "）";
+        return {"已写入，但校验回读在第 " + of + " 块（共 " + all + " 块）后中断（" + why.zh + "）",
+                "written, but the read-back stopped after " + of + " of " + all + " blocks (" +
+                    why.en + ")"};
     }
     const std::string of = std::to_string(radio.link->writeDone);
     const std::string all = std::to_string(radio.link->writeTotal);
     if (radio.link->writeDone == 0) {
-        return english ? why + ": stopped before the first of " + all + " blocks"
-                       : why + "：在第一块（共 " + all + " 块）之前中断";
+        return {why.zh + "：在第一块（共 " + all + " 块）之前中断",
+                why.en + ": stopped before the first of " + all + " blocks"};
     }
-    return english ? why + ": stopped after " + of + " of " + all + " blocks, write it again"
-                   : why + "：在第 " + of + " 块（共 " + all + " 块）后中断，请重新写频";
+    return {why.zh + "：在第 " + of + " 块（共 " + all + " 块）后中断，请重新写频",
+            why.en + ": stopped after " + of + " of " + all + " blocks, write it again"};
 }
 
 class FleetBoard {
@@ -153,7 +139,9 @@ public:
     std::vector<Radio>& radios() { return radios_; }
 
     void setNameWidth() {
-        for (const Radio& radio : radios_) nameWidth_ = std::max(nameWidth_, displayWidth(radio.name));
+        for (const Radio& radio : radios_) {
+            nameWidth_ = std::max(nameWidth_, report::displayWidth(radio.name));
+        }
     }
 
     // A radio moved on: redraw (live) or print its line when its stage or
@@ -183,25 +171,25 @@ public:
         struct Row {
             std::string port, result, blocks, reason;
         };
-        std::vector<Row> rows{{std::string(kPortHeader.in(language)),
-                               std::string(kResultHeader.in(language)),
-                               std::string(kBlocksHeader.in(language)),
-                               std::string(kReasonHeader.in(language))}};
+        std::vector<Row> rows{
+            {std::string(kPortHeader.in(language)), std::string(kResultHeader.in(language)),
+             std::string(kBlocksHeader.in(language)), std::string(kReasonHeader.in(language))}};
         for (const Radio& radio : radios_) {
             const TransferSession& session = *radio.session;
             const bool ok = session.exitCode() == ExitOk;
-            rows.push_back({radio.name, std::string(resultWord(session).in(language)),
-                            // A radio whose port did not open was never asked.
-                        radio.link->writeTotal == 0
-                            ? std::string("-")
-                            : blocksOf(radio.link->writeDone, radio.link->writeTotal, language),
-                            ok ? std::string() : failureReason(radio, language)});
+            rows.push_back(
+                {radio.name, std::string(resultWord(session).in(language)),
+                 // A radio whose port did not open was never asked.
+                 radio.link->writeTotal == 0
+                     ? std::string("-")
+                     : blocksOf(radio.link->writeDone, radio.link->writeTotal).in(language),
+                 ok ? std::string() : failureReason(radio).in(language)});
         }
         std::size_t widths[3] = {0, 0, 0};
         for (const Row& row : rows) {
-            widths[0] = std::max(widths[0], displayWidth(row.port));
-            widths[1] = std::max(widths[1], displayWidth(row.result));
-            widths[2] = std::max(widths[2], displayWidth(row.blocks));
+            widths[0] = std::max(widths[0], report::displayWidth(row.port));
+            widths[1] = std::max(widths[1], report::displayWidth(row.result));
+            widths[2] = std::max(widths[2], report::displayWidth(row.blocks));
         }
         for (const Row& row : rows) {
             std::string line = padded(row.port, widths[0]) + "  " + padded(row.result, widths[1]) +
@@ -225,13 +213,13 @@ private:
         const int done = engine.blocksDone();
         const int total = std::max(1, engine.blocksTotal());
         // Until the read-back has begun the engine still counts the write.
-        const bool readingBack = session.verifying() && engine.LinkMode() == "R";
+        const bool readingBack = session.verifying() && engine.LinkMode() == link::LinkMode::Read;
         const Bilingual& stage = readingBack ? kReadingBack : kWriting;
         if (stageKey) *stageKey = std::string(stage.en) + std::to_string(done * 4 / total);
         const int filled = done * kBarWidth / total;
         return name + padded(std::string(stage.in(language)), 13) + "[" +
                std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " +
-               blocksOf(done, engine.blocksTotal(), language);
+               blocksOf(done, engine.blocksTotal()).in(language);
     }
 
     const Bilingual& resultWord(const TransferSession& session) const {
@@ -259,8 +247,9 @@ int runFleetWrite(const FleetRequest& request, std::ostream& out, std::ostream& 
     radios.resize(request.ports.size());
     for (std::size_t i = 0; i < radios.size(); ++i) {
         Radio& radio = radios[i];
-        radio.link = std::make_unique<FleetRadioLink>(request.language, err,
-                                                      [&board, &radio] { board.changed(radio); });
+        const auto changed = [&board, &radio] { board.changed(radio); };
+        radio.view = std::make_unique<FleetRadioView>(changed);
+        radio.link = std::make_unique<FleetRadioLink>(request.language, *radio.view, changed);
         radio.link->imageSource = [&request] { return request.image; };
         radio.link->login = request.login;
         radio.link->tune = request.tune;

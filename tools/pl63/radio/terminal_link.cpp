@@ -1,66 +1,19 @@
 #include "terminal_link.h"
 
 namespace pl63::cli {
-namespace {
-
-constexpr int kBarWidth = 30;
-
-}  // namespace
 
 TerminalLink::TerminalLink(Language language, std::ostream& err)
-    : SerialLink(language), err_(err) {}
+    : TerminalLink(language, std::make_unique<TerminalView>(err)) {}
 
-void TerminalLink::endProgressLine() {
-    if (!progressLineOpen_) return;
-    err_ << "\n";
-    progressLineOpen_ = false;
-}
+TerminalLink::TerminalLink(Language language, link::LinkView& view) : SerialLink(language, &view) {}
 
-void TerminalLink::setStatusText(const std::string& text) {
-    // The window blinks the same text all transfer long; a terminal says it once.
-    if (text == status_) return;
-    status_ = text;
-    // Only a finished transfer changes the status text while the bar is up.
-    // The window's bar stops short of its maximum (a read at 425 of 460, a
-    // write at 300 to 320); on a terminal the finished bar reads 100%.
-    if (progressLineOpen_) drawBar(kBarWidth, 100);
-    endProgressLine();
-    err_ << text << std::endl;
-}
-
-void TerminalLink::showProgress(int maximum) {
-    maximum_ = maximum;
-    percent_ = -1;
-    setProgress(0);
-}
-
-void TerminalLink::setProgress(int value) {
-    if (maximum_ <= 0) return;
-    const int percent = value * 100 / maximum_;
-    if (percent == percent_) return;
-    percent_ = percent;
-    drawBar(value * kBarWidth / maximum_, percent);
-}
-
-void TerminalLink::drawBar(int filled, int percent) {
-    err_ << "\r[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] "
-         << percent << "%" << std::flush;
-    progressLineOpen_ = true;
-}
-
-void TerminalLink::hideProgress() {
-    endProgressLine();
-    maximum_ = 0;
-}
-
-void TerminalLink::showMessage(const std::string& text, int) {
-    endProgressLine();
-    err_ << "pl63: " << text << std::endl;
-}
+// The view is made before the base that keeps a reference to it.
+TerminalLink::TerminalLink(Language language, std::unique_ptr<TerminalView> view)
+    : SerialLink(language, view.get()), terminal_(std::move(view)) {}
 
 void TerminalLink::transferEnded(link::LinkOutcome outcome) {
     seconds_ = clock_.isValid() ? clock_.nsecsElapsed() / 1e9 : 0.0;
-    endProgressLine();
+    if (terminal_) terminal_->endProgressLine();
     if (onEnded) onEnded(outcome);
 }
 

@@ -1,19 +1,25 @@
 #pragma once
-// The command line's presentation of a transfer: status texts, messages and a
-// progress bar on stderr, and how the transfer ended for the exit code.
+// The command line's host of a transfer: the port, what a write sends and
+// with which flags, the image a read delivers, how long it took and how it
+// ended (for the exit code). What the user sees goes through a view: the
+// terminal's status lines and bar, or one handed in.
 #include <QElapsedTimer>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <ostream>
 #include <string>
 
 #include "link/qt/serial_link.h"
+#include "terminal_view.h"
 
 namespace pl63::cli {
 
 class TerminalLink : public link::SerialLink {
 public:
+    // Shows the transfer on `err`.
     TerminalLink(Language language, std::ostream& err);
+    // Shows it through `view`, which must outlive the link.
+    TerminalLink(Language language, link::LinkView& view);
 
     // What a write sends and how (write only).
     std::function<std::string()> imageSource;
@@ -29,16 +35,7 @@ public:
     double seconds() const { return seconds_; }
     void startClock() { clock_.start(); }
 
-    // LinkHost: the presentation half.
-    void setStatusText(const std::string& text) override;
-    void setStatusVisible(bool) override {}
-    void toggleStatusVisible() override {}
-    void showProgress(int maximum) override;
-    void setProgress(int value) override;
-    void hideProgress() override;
-    void setCommandsEnabled(bool) override {}
-    void prepareForTransfer() override {}
-    void showMessage(const std::string& text, int style) override;
+    // LinkHost: the data.
     bool loginMode() override { return login; }
     bool debugUnlocked() override { return tune; }
     std::string commPassword() override { return password; }
@@ -48,15 +45,10 @@ public:
     void transferEnded(link::LinkOutcome outcome) override;
 
 private:
-    void endProgressLine();
-    void drawBar(int filled, int percent);
+    TerminalLink(Language language, std::unique_ptr<TerminalView> view);
 
-    std::ostream& err_;
-    std::string status_;
+    std::unique_ptr<TerminalView> terminal_;  // null when the view was handed in
     std::string readData_;
-    int maximum_ = 0;
-    int percent_ = -1;
-    bool progressLineOpen_ = false;
     QElapsedTimer clock_;
     double seconds_ = 0;
 };

@@ -92,7 +92,7 @@ void TransferSession::onEnded(link::LinkOutcome outcome) {
     }
     if (outcome == LinkOutcome::Cancelled) notes_.push_back(kInterrupted.str(request_.language));
     if (verifying_) notes_.push_back(kVerifyStopped.str(request_.language));
-    const bool write = engine.LinkMode() == "W";
+    const bool write = engine.LinkMode() == link::LinkMode::Write;
     notes_.push_back(link::stoppedTransferText(write, engine.blocksDone(), engine.blocksTotal())
                          .in(request_.language));
     finish(outcome == LinkOutcome::Cancelled ? StopSignals::exitCode() : ExitTimeout);
