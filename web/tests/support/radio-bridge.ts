@@ -2,7 +2,7 @@
 // pseudo-terminal, opened raw like a serial device, its bytes handed to and
 // from the page's navigator.serial through Playwright bindings.
 import { spawn, spawnSync, type ChildProcess } from 'node:child_process';
-import { closeSync, constants, openSync, readFileSync, write as fsWrite } from 'node:fs';
+import { closeSync, constants, openSync, readFileSync, writeSync } from 'node:fs';
 import { ReadStream } from 'node:tty';
 import { createInterface } from 'node:readline';
 import type { BrowserContext, Page } from '@playwright/test';
@@ -96,17 +96,19 @@ class OpenDevice {
     waiter?.([]);
   }
 
+  // Written at once, not through the thread pool: the page waits for each
+  // frame to leave, and a transfer is a few hundred frames.
   async write(bytes: number[]) {
     let data = Buffer.from(bytes);
     while (data.length > 0) {
-      const written = await new Promise<number>((resolve, reject) => {
-        fsWrite(this.fd, data, (error, count) => {
-          if (!error) resolve(count);
-          else if (error.code === 'EAGAIN') resolve(0);  // the line is full: wait for it
-          else reject(error);
-        });
-      });
+      let written = 0;
+      try {
+        written = writeSync(this.fd, data);
+      } catch (error) {
+        if ((error as NodeJS.ErrnoException).code !== 'EAGAIN') throw error;
+      }
       data = data.subarray(written);
+      // The line is full: let the radio take some first.
       if (data.length > 0) await new Promise((resolve) => setTimeout(resolve, 2));
     }
   }
