@@ -14,6 +14,9 @@ constexpr int kProgressMaximum = 460;
 constexpr int kReadProgressStep = 25;
 constexpr int kWriteProgressStep = 10;
 constexpr int kTimeoutTicks = 6;
+// A cancelled transfer waits this long for the answer to its last frame (a
+// radio answers within a tenth of a second).
+constexpr int kStopTicks = 2;
 constexpr int kResultTicks = 10;
 
 // Between two frames a 9600-baud line carries at most the 3 s of the time-out,
@@ -67,9 +70,17 @@ void LinkEngine::setProgressValue(int value) {
 
 // Every frame goes out here, so every frame re-arms the time-out.
 void LinkEngine::send(std::vector<std::uint8_t> frame) {
+    // A cancelled transfer has had its answer: the end frame goes instead of
+    // the next one.
+    if (stopping_ && frame != std::vector<std::uint8_t>{kEnd}) {
+        endCancelled();
+        return;
+    }
     sendBuffer_ = std::move(frame);
     rxText_.clear();
     idleTicks_ = 0;
+    awaitedDigits_ = replyDigits(sendBuffer_);
+    answeredDigits_ = 0;
     port_.writeFrame(sendBuffer_);
 }
 
@@ -87,6 +98,7 @@ bool LinkEngine::portReady() {
 void LinkEngine::beginTransferState() {
     resultShowing_ = false;
     resultBlinks_ = 0;
+    stopping_ = false;
     linkStep_ = 1;
     linkFinished_ = false;
 }
@@ -140,6 +152,7 @@ void LinkEngine::breakSeen() {
 }
 
 void LinkEngine::received(const std::vector<std::uint8_t>& bytes) {
+    answeredDigits_ += 2 * bytes.size();
     for (const std::uint8_t byte : bytes) {
         if (rxText_.size() >= kRxTextLimit) break;
         appendHex(rxText_, byte);
@@ -167,7 +180,13 @@ void LinkEngine::handleHandshake() {
         handlePasswordExchange();
         return;
     }
-    if (rxText_ == kAckText) {
+    // After a cancel that could not wait for the radio's answer, the rest of
+    // that answer may come in front of this acknowledge: up to that many
+    // digits before it are the old answer's tail. Otherwise an acknowledge is
+    // all there may be.
+    const std::size_t ahead = rxText_.size() - std::min<std::size_t>(rxText_.size(), 2);
+    if (rxText_.size() >= 2 && ahead <= staleDigits_ && rxText_.compare(ahead, 2, kAckText) == 0) {
+        staleDigits_ -= ahead;
         rxText_.clear();
         send({kProceed});
         return;
@@ -175,6 +194,7 @@ void LinkEngine::handleHandshake() {
     const bool identity =
         rxText_.size() == kIdentityDigits && rxText_.find(kModelIdText) != std::string::npos;
     if (!identity) return;
+    staleDigits_ = 0;
     if (passwordChangePending_) {
         // The radio answers this acknowledge like the one that opens a data
         // transfer; the password exchange takes over from there instead of
@@ -319,6 +339,12 @@ void LinkEngine::handleReadReply() {
         if (progress_ < kProgressMaximum) setProgressValue(progress_ + kReadProgressStep);
         rxText_.clear();
         if (blockAddress_ == kReadEnd) {
+            // A read the user cancelled changes nothing, even with every
+            // block in. (A write whose last block went in did succeed.)
+            if (stopping_) {
+                endCancelled();
+                return;
+            }
             data_.decodeImage(readData_);
             complete(LinkText::ReadSucceeded, LinkOutcome::ReadSucceeded);
             return;
@@ -352,7 +378,12 @@ void LinkEngine::complete(LinkText successText, LinkOutcome outcome) {
 
 void LinkEngine::timer1Tick() {
     if (!timer1_) return;
-    if (++idleTicks_ < kTimeoutTicks) return;
+    ++idleTicks_;
+    if (stopping_) {
+        if (idleTicks_ >= kStopTicks) endCancelled();
+        return;
+    }
+    if (idleTicks_ < kTimeoutTicks) return;
     idleTicks_ = 0;
     rxText_.clear();
     linkFinished_ = true;
@@ -368,6 +399,20 @@ void LinkEngine::timer1Tick() {
 
 bool LinkEngine::cancel() {
     if (linkFinished_) return false;
+    if (stopping_) {
+        endCancelled();
+    } else {
+        stopping_ = true;
+        idleTicks_ = 0;
+    }
+    return true;
+}
+
+void LinkEngine::endCancelled() {
+    stopping_ = false;
+    // Whatever the radio had still to send of its answer comes after the end
+    // frame; the next transfer's first acknowledge looks past it.
+    staleDigits_ = awaitedDigits_ > answeredDigits_ ? awaitedDigits_ - answeredDigits_ : 0;
     rxText_.clear();
     linkFinished_ = true;
     setTimer1(false);
@@ -377,7 +422,6 @@ bool LinkEngine::cancel() {
     view_.hideProgress();
     send({kEnd});
     data_.transferEnded(LinkOutcome::Cancelled);
-    return true;
 }
 
 void LinkEngine::timer2Tick() {

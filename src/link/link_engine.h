@@ -37,9 +37,13 @@ public:
     // LinkMode, the toolbar and the menu stay as they are.
     bool startPasswordTransfer();
     // Stops a running transfer at the user's request (Ctrl-C, a Cancel
-    // button): the end frame tells the radio to leave programming mode, the
-    // timers stop and the commands return, without the communication-error
-    // message. Returns false when no transfer was running.
+    // button). The frame in flight gets its answer first, so that a write
+    // block the radio takes is counted and the count the user is told is the
+    // radio's; then the end frame tells the radio to leave programming mode,
+    // the timers stop and the commands return, without the communication-
+    // error message. Until then (a few milliseconds; two Timer1 ticks from a
+    // radio that no longer answers) the transfer still runs; a second cancel
+    // ends it at once. Returns false when no transfer was running.
     bool cancel();
 
     // Events.
@@ -97,6 +101,7 @@ private:
     void handleWriteReply();
     void handleReadReply();
     void complete(LinkText successText, LinkOutcome outcome);
+    void endCancelled();
     void passwordRefused();
     void passwordAccepted();
     std::vector<std::uint8_t> passwordBlock();
@@ -129,6 +134,10 @@ private:
     bool timer1_ = false;
     bool timer2_ = false;
     bool commandsEnabled_ = true;
+    bool stopping_ = false;           // cancelled, waiting for the answer to the last frame
+    std::size_t awaitedDigits_ = 0;   // of the answer to the last frame sent
+    std::size_t answeredDigits_ = 0;  // received since it was sent
+    std::size_t staleDigits_ = 0;     // of an answer a cancel did not wait for
     int blocksDone_ = 0;
     int blocksTotal_ = 0;
     std::vector<int> acknowledgedAddresses_;

@@ -12,6 +12,13 @@ int hexDigit(char c) {
 
 }  // namespace
 
+std::size_t replyDigits(const std::vector<std::uint8_t>& frame) {
+    if (frame.size() == 4 && frame[0] == kReadRequest) return 2 * (4 + std::size_t{frame[3]});
+    if (frame == std::vector<std::uint8_t>{kProceed}) return kIdentityDigits;
+    if (frame == std::vector<std::uint8_t>{kEnd}) return 0;
+    return kAckText.size();
+}
+
 void appendHex(std::string& text, std::uint8_t byte) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     text += kDigits[byte >> 4];

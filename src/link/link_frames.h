@@ -32,6 +32,11 @@ constexpr std::size_t kIdentityDigits = 16;
 constexpr std::size_t kReadReplyDigits = 2 * (4 + kReadBlockSize);
 constexpr std::size_t kPasswordReplyDigits = 2 * (4 + kPasswordLength);
 
+// Digits of the radio's answer to a frame: its block to a read request, the
+// identity to the proceed frame, nothing to the end frame and an acknowledge
+// to everything else.
+std::size_t replyDigits(const std::vector<std::uint8_t>& frame);
+
 void appendHex(std::string& text, std::uint8_t byte);
 std::string hexWord(int value);  // "01C0"
 

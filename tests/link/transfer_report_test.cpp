@@ -99,6 +99,53 @@ TEST(TransferCancel, CancelSendsTheEndFrameWithoutTheErrorMessage) {
     EXPECT_EQ(rig.host.outcomes.back(), LinkOutcome::ReadSucceeded);
 }
 
+// The radio's answer to the engine's oldest unsent frame, not yet delivered.
+Bytes answerTo(Rig& rig) {
+    Bytes answer;
+    for (const RadioOutput& output : rig.radio.receive(rig.host.unsent.front()))
+        answer.insert(answer.end(), output.bytes.begin(), output.bytes.end());
+    rig.host.unsent.pop_front();
+    return answer;
+}
+
+void carryUntilBlocks(Rig& rig, int blocks) {
+    while (rig.engine.blocksDone() < blocks) rig.engine.received(answerTo(rig));
+}
+
+// The write block in flight when the user cancels counts if, and only if,
+// the radio takes it: the count the user is told is the radio's.
+TEST(TransferCancel, ACancelledWriteCountsTheBlockInFlightOnlyIfTheRadioTookIt) {
+    for (const auto& [stallAfter, taken] : {std::pair{-1, 6}, std::pair{5, 5}}) {
+        Rig rig;
+        rig.radio.setFaults({.stallAfterBlock = stallAfter});
+        ASSERT_TRUE(rig.engine.startWrite());
+        carryUntilBlocks(rig, 5);  // the sixth block is on its way
+        ASSERT_TRUE(rig.engine.cancel());
+        rig.runToEnd();
+        EXPECT_EQ(rig.host.outcomes, std::vector{LinkOutcome::Cancelled});
+        EXPECT_EQ(rig.engine.blocksDone(), taken);
+        EXPECT_EQ(rig.radio.blocksTransferred(), taken);
+        EXPECT_EQ(rig.writeAddresses().size(), 6u);  // nothing after the block in flight
+    }
+}
+
+// A cancel that did not wait for the radio's answer leaves its rest on the
+// line, in front of the next transfer's first acknowledge.
+TEST(TransferCancel, AReadStartedAtOnceAfterACancelLooksPastTheLastAnswersTail) {
+    Rig rig;
+    ASSERT_TRUE(rig.engine.startRead());
+    carryUntilBlocks(rig, 2);
+    rig.engine.received(answerTo(rig));  // block 2's acknowledge; block 3 is asked for
+    const Bytes block = answerTo(rig);
+    rig.engine.received(Bytes(block.begin(), block.begin() + 30));
+    rig.engine.cancel();
+    rig.engine.cancel();  // the second ends it at once
+    ASSERT_TRUE(rig.engine.startRead());
+    rig.engine.received(Bytes(block.begin() + 30, block.end()));
+    rig.runToEnd();
+    EXPECT_EQ(rig.host.outcomes, (std::vector{LinkOutcome::Cancelled, LinkOutcome::ReadSucceeded}));
+}
+
 TEST(TransferVerification, ReadBackFindsTheBlockTheRadioForgot) {
     for (int forget : {-1, 1, 24}) {
         SCOPED_TRACE(forget);

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QSignalBlocker>
 
 namespace pl63::link {
 namespace {
@@ -48,13 +47,13 @@ void SerialLink::flushOutput(int msecs) {
     }
 }
 
-void SerialLink::discardUntilQuiet(int quietMs, int limitMs) {
-    if (!port_.isOpen()) return;
-    const QSignalBlocker quiet(port_);
+void SerialLink::feedUntilFinished(int limitMs) {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < limitMs && port_.waitForReadyRead(quietMs)) port_.readAll();
-    port_.readAll();
+    // waitForReadyRead emits readyRead, which hands the bytes to the engine.
+    while (!engine_.LinkFinished() && port_.isOpen() && clock.elapsed() < limitMs) {
+        if (!port_.waitForReadyRead(static_cast<int>(limitMs - clock.elapsed()))) break;
+    }
 }
 
 bool SerialLink::portIsOpen() {

@@ -31,10 +31,10 @@ public:
     // Lets the frames already handed to the port leave it, at most `msecs`;
     // for the end frame before a tool exits or closes the port.
     void flushOutput(int msecs);
-    // Throws away what arrives until the line has been quiet for `quietMs`
-    // (at most `limitMs` in all), without the engine seeing it: the rest of a
-    // reply to a transfer that was just stopped.
-    void discardUntilQuiet(int quietMs, int limitMs);
+    // Hands the engine what arrives until its transfer has ended, at most
+    // `limitMs`: for a window that shows a cancel's end at once, which comes
+    // with the radio's answer to the frame in flight.
+    void feedUntilFinished(int limitMs);
 
     // The port half of LinkHost.
     bool portIsOpen() override;

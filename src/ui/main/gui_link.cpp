@@ -12,10 +12,9 @@ namespace {
 
 // The end frame has to leave the port before the program closes it.
 constexpr int kEndFrameFlushMs = 1000;
-// After a cancel: how long the line must stay silent to count as settled,
-// and the longest wait for that.
-constexpr int kQuietLineMs = 50;
-constexpr int kTailLimitMs = 400;
+// After a cancel: the longest wait for the radio's answer to the frame in
+// flight (a radio answers within a tenth of a second).
+constexpr int kAnswerLimitMs = 500;
 
 const Bilingual kStopReadQuestion{
     "正在读频。要停止读频并退出吗？\n选“是”停止读频，选“否”继续读频。",
@@ -152,12 +151,13 @@ void GuiLink::transferEnded(link::LinkOutcome outcome) {
 
 void GuiLink::cancelTransfer() {
     if (!transferRunning_) return;
+    // The engine ends the transfer once the radio has answered the frame in
+    // flight, so that the count of blocks the user is told is the radio's.
+    // The window waits for that here and shows the end at once; a radio that
+    // no longer answers is left behind after the limit.
     engine().cancel();
-    // The radio may be half way through a reply; arriving after the next
-    // transfer's opening, its tail would spoil the first acknowledge. A
-    // reply is at most 71 ms of line, and a pause between replies well under
-    // the quiet time.
-    discardUntilQuiet(kQuietLineMs, kTailLimitMs);
+    feedUntilFinished(kAnswerLimitMs);
+    engine().cancel();
 }
 
 bool GuiLink::mayClose() {
@@ -185,6 +185,9 @@ bool GuiLink::mayClose() {
 void GuiLink::stopForShutdown() {
     if (engine().LinkFinished()) return;
     quietEnd_ = true;
+    // Nobody is left to be told the count: the second cancel ends it without
+    // waiting for the radio's answer.
+    engine().cancel();
     engine().cancel();
     quietEnd_ = false;
     flushOutput(kEndFrameFlushMs);
