@@ -22,9 +22,7 @@ using std::chrono::seconds;
 const char* const kTimeoutMessage =
     "Communication error, please check the intercom model, fault, attachment and computer serial "
     "choice!";
-const char* const kPortMessage =
-    "Communication port not open, please first selection menu 'communication port' to open its "
-    "serial ports!";
+const char* const kPortHint = "Give --port the path of the serial device or link";
 
 std::vector<std::uint8_t> fileBytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -280,10 +278,10 @@ TEST_F(RadioE2e, PortThatCannotBeOpenedGivesExitFourAndTheMessage) {
         std::string message;
     };
     const Case cases[] = {
-        {(dir_ / "no-such-device").string(), "en", kPortMessage},
-        {(dir_ / "no-such-device").string(), "zh", "通信端口未打开"},
+        {(dir_ / "no-such-device").string(), "en", kPortHint},
+        {(dir_ / "no-such-device").string(), "zh", "请在 --port 后给出对讲机所接串口"},
         // A number the ports file leaves to the system, which has nothing that far up.
-        {"20", "en", kPortMessage},
+        {"20", "en", kPortHint},
         // Things that exist but are no serial port say so, not "not present".
         {"/dev/null", "en", "/dev/null: not a serial port"},
         {dir_.string(), "en", "not a serial port"},
@@ -301,6 +299,28 @@ TEST_F(RadioE2e, PortThatCannotBeOpenedGivesExitFourAndTheMessage) {
     auto write =
         pl63({"write", "--port", (dir_ / "none").string(), codeplugWith("w.dat", "").string()});
     EXPECT_EQ(write.exitCode, 4) << write.err;
+}
+
+// --port names a device as a shell user names a file ("links/tty" from the
+// current folder, through a link); one that leads nowhere is told what to
+// give, not sent to the window's menu.
+TEST_F(RadioE2e, PortTakesAPathFromTheCurrentFolderAndSaysWhatToGiveWhenItLeadsNowhere) {
+    fs::create_directories(path("links"));
+    SimulatedRadio radio({"--link", path("links/tty").string()});
+    const auto here = [this](std::vector<std::string> words) {
+        words.insert(words.begin(), {"/usr/bin/env", "-C", dir_.string(), PL63_CLI});
+        return runProcess(words);
+    };
+    EXPECT_EQ(here({"read", "--port", "links/tty", "-o", "read.dat"}).exitCode, 0);
+    const std::pair<const char*, const char*> cases[] = {
+        {"en", "links/none: not present\npl63: Give --port the path"},
+        {"zh", "links/none: 端口不存在\npl63: 请在 --port 后给出"}};
+    for (const auto& [lang, message] : cases) {
+        auto missing = here({"write", "--port", "links/none", "read.dat", "--lang", lang});
+        EXPECT_EQ(missing.exitCode, 4);
+        EXPECT_NE(missing.err.find(message), std::string::npos) << missing.err;
+        EXPECT_EQ(missing.err.find("menu"), std::string::npos) << missing.err;
+    }
 }
 
 }  // namespace

@@ -48,6 +48,21 @@ PortState classifyOtherError(const QString& device) {
 #endif
 }
 
+// Qt looks for a name without a leading "/", "./" or "../" under /dev, which
+// is right for "ttyUSB0" but makes "dir/tty" (a link the user made beside
+// their files) "/dev/dir/tty". A name with a slash in it is a path.
+QString qtPortName(const QString& device) {
+#ifdef Q_OS_WIN
+    return device;
+#else
+    const bool qtTakesItAsAPath = device.startsWith(QLatin1Char('/')) ||
+                                  device.startsWith(QLatin1String("./")) ||
+                                  device.startsWith(QLatin1String("../"));
+    if (qtTakesItAsAPath || !device.contains(QLatin1Char('/'))) return device;
+    return QStringLiteral("./") + device;
+#endif
+}
+
 }  // namespace
 
 QString portStateText(PortState state, Language language) {
@@ -108,7 +123,7 @@ PortState openSerialPort(QSerialPort& port, const QString& device, QString* syst
     if (port.isOpen()) port.close();
     if (systemReason) systemReason->clear();
     if (device.isEmpty()) return PortState::NotPresent;
-    port.setPortName(device);
+    port.setPortName(qtPortName(device));
     port.setBaudRate(QSerialPort::Baud9600);
     port.setDataBits(QSerialPort::Data8);
     port.setParity(QSerialPort::NoParity);

@@ -14,6 +14,12 @@ namespace {
 constexpr int kPauseBeforeVerifyMs = 300;
 
 const Bilingual kInterrupted{"已中断", "Interrupted"};
+// After "where: not present": what a command-line user does about it (the
+// window's port message sends the user to a menu this tool does not have).
+const Bilingual kNamePortHint{
+    "请在 --port 后给出对讲机所接串口的设备路径或链接（例如 /dev/ttyUSB0），或端口号 1 至 20。",
+    "Give --port the path of the serial device or link the radio's cable is on (such as "
+    "/dev/ttyUSB0), or a port number 1 to 20."};
 const Bilingual kVerifyStopped{"写频已完成，但校验用的回读没有完成：",
                                "The write went through, but the read-back for --verify did not:"};
 
@@ -54,16 +60,25 @@ bool TransferSession::start() {
     portState_ = link_.openPort(device_);
     link_.onEnded = [this](link::LinkOutcome outcome) { onEnded(outcome); };
     link_.startClock();
-    const bool started = request_.write ? link_.engine().startWrite() : link_.engine().startRead();
-    if (!started) {
-        std::string where = shownName_.toStdString();
-        if (!device_.isEmpty() && device_ != shownName_) where += " (" + device_.toStdString() + ")";
-        notes_.push_back(where + ": " + link::portStateText(portState_, request_.language).toStdString());
-        exitCode_ = ExitPortNotOpen;
-        done_ = true;
-        return false;
+    // Checked here rather than by the engine, whose port message sends the
+    // user to the window's menu.
+    if (portState_ == link::PortState::Open) {
+        if (request_.write) {
+            link_.engine().startWrite();
+        } else {
+            link_.engine().startRead();
+        }
+        return true;
     }
-    return true;
+    std::string where = shownName_.toStdString();
+    if (!device_.isEmpty() && device_ != shownName_) where += " (" + device_.toStdString() + ")";
+    notes_.push_back(where + ": " +
+                     link::portStateText(portState_, request_.language).toStdString());
+    if (portState_ == link::PortState::NotPresent)
+        notes_.push_back(kNamePortHint.str(request_.language));
+    exitCode_ = ExitPortNotOpen;
+    done_ = true;
+    return false;
 }
 
 void TransferSession::onEnded(link::LinkOutcome outcome) {
