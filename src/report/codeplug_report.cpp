@@ -50,7 +50,7 @@ public:
         value(list.caption, position == -1 ? "" : list.itemText(position, language_));
     }
     void check(const DisplayText& caption, bool checked) {
-        value(caption, checked ? "[x]" : "[ ]");
+        value(caption, displayTables().checkBoxStates[checked ? 1 : 0].in(language_));
     }
     void table(const Table& rows, const std::string& indent = "") {
         flush();

@@ -90,6 +90,7 @@ DisplayTables build() {
     t.voxGain = {{"VOX增益电平", "VOX GBIN"}, offThen(numbered(1, 10, 1, "", ""), {"关闭", "Off"})};
     t.voxDelay = {{"VOX延迟时间", "VOX Delay time"},
                   {same("0.3S"), same("0.5S"), same("1S"), same("1.5S"), same("2S"), same("3S")}};
+    t.checkBoxStates = {{{"关闭", "Off"}, {"开启", "On"}}};
     t.cancelOperation = {"取消操作", "Cancel operation"};
     t.receivedBannedVox = {"接收时禁止VOX", "Received banned VOX"};
     t.commPassword = {"通讯密码", "C-Password"};
@@ -120,9 +121,9 @@ DisplayTables build() {
                {{"发射开始", "Launch Start"}, {"发射结束", "Launch End"}, {"两者", "Both"}}};
     t.duplicate = {{"复制", "Duplicate"}, kOffOn};
 
-    // The window keeps its designed title in both languages; "Debug frequency"
-    // is the menu item that opens it.
-    t.testFrequencyTitle = same("测试频率");
+    // The window keeps its designed title in both languages; our reports name
+    // it as the menu item that opens it does.
+    t.testFrequencyTitle = {"测试频率", "Debug frequency"};
     t.testFrequencyHeaders = {
         {{"频道", "Channel"}, {"接收频率", "RX Frequency"}, {"发射频率", "TX Frequency"}}};
 
@@ -133,7 +134,7 @@ DisplayTables build() {
     t.sheetDate = {"日期", "Date"};
     t.otherData = {"其他数据", "Other data"};
 
-    t.debugTitle = same("Debug");
+    t.debugTitle = {"调试", "Debug"};  // as its menu item; the window says "Debug"
     t.txHighPower = {"发射高功率", "TX-Hight Power"};
     t.txLowPower = {"发射低功率", "TX-Low Power"};
     return t;

@@ -40,6 +40,7 @@ struct DisplayTables {
     DisplayList timeOut, timeOutWarn, squelchGrade, voicePrompt, batterySave, beep;
     DisplayList voxFunction, voxGain, voxDelay;
     DisplayText cancelOperation, receivedBannedVox;
+    std::array<DisplayText, 2> checkBoxStates;  // unchecked, checked: words, not box marks
     DisplayText commPassword;
 
     DisplayText keysTitle;

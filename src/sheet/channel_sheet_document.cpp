@@ -23,7 +23,7 @@ QString html(const std::string& text) {
 
 QString pairsTable(const report::ChannelSheet::Pairs& pairs) {
     // Two caption-value pairs per line keep the options to half a page.
-    QString table = "<table cellspacing='0' cellpadding='3' width='100%'>";
+    QString table = "<table cellspacing='0' cellpadding='3' width='100%' style='margin-bottom:8px'>";
     for (std::size_t i = 0; i < pairs.size(); i += 2) {
         table += "<tr>";
         for (std::size_t k = i; k < i + 2; ++k) {
@@ -47,7 +47,8 @@ QString channelSheetHtml(const report::ChannelSheet& sheet) {
         if (i > 0) page += " &nbsp;&nbsp;&nbsp; ";
         page += html(sheet.facts[i].first) + ": <b>" + html(sheet.facts[i].second) + "</b>";
     }
-    page += "</p><table border='1' cellspacing='0' cellpadding='4' width='99%'><tr>";
+    page += "</p><table border='1' cellspacing='0' cellpadding='4' width='99%' "
+            "style='margin-bottom:14px'><tr>";
     for (const std::string& header : sheet.gridHeader) {
         page += QString("<th bgcolor='%1' align='center'>").arg(kHeaderColour) + html(header) + "</th>";
     }
@@ -60,9 +61,11 @@ QString channelSheetHtml(const report::ChannelSheet& sheet) {
         }
         page += "</tr>";
     }
+    // Qt's layout drops a heading's top margin after a table: the table keeps
+    // the gap below itself instead.
     page += "</table>";
     for (const auto& section : sheet.sections) {
-        page += "<h3 style='margin-top:14px'>" + html(section.title) + "</h3>" + pairsTable(section.values);
+        page += "<h3>" + html(section.title) + "</h3>" + pairsTable(section.values);
     }
     return page;
 }

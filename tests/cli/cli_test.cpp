@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 
 extern char** environ;
@@ -658,6 +659,38 @@ TEST_F(CliTest, PrintWritesAnA4SheetWhoseTextIsSearchableInEitherLanguage) {
     EXPECT_EQ(pl63({"print", at("a.DAT").string()}).exitCode, 2);
     EXPECT_EQ(pl63({"print", at("none.DAT").string(), "-o", at("x.pdf").string()}).exitCode, 1);
     EXPECT_FALSE(fs::exists(at("x.pdf")));
+}
+
+// Headings and check boxes of show, diff and print follow the language asked.
+TEST_F(CliTest, ReportsHeadAndWordEverythingInTheLanguageAsked) {
+    ASSERT_EQ(pl63({"new", at("d.DAT").string()}).exitCode, 0);
+    std::string bytes = slurp(at("d.DAT"));
+    bytes[5 + 0x127] = 1;                                              // Cancel operation
+    bytes.replace(5 + 0x270, 4, std::string("\x00\x25\x51\x43", 4));  // debug frequency 1 RX
+    spit(at("e.DAT"), bytes);
+    const std::string d = at("d.DAT").string(), e = at("e.DAT").string();
+    const std::string en = at("en.pdf").string(), zh = at("zh.pdf").string();
+    struct Case {
+        std::vector<std::string> words;
+        std::vector<std::string> patterns;
+    };
+    const std::vector<Case> cases = {
+        {{"show", e, "--lang", "zh"}, {"\n测试频率\n", "\n调试\n", "取消操作 +开启\n"}},
+        {{"diff", d, e},
+         {"Cancel operation: Off → On\n", "\nDebug frequency  01 RX Frequency: \\(empty\\)"}},
+        {{"print", e, "-o", en}, {"Cancel operation +On", "Received banned VOX +Off"}},
+        {{"print", e, "-o", zh, "--lang", "zh"}, {"取消操作 +开启", "接收时禁止VOX +关闭"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words[0] + " " + c.words.back());
+        const Outcome run = pl63(c.words);
+        ASSERT_LT(run.exitCode, 2) << run.err;
+        const std::string text =
+            c.words[0] == "print" ? pdfText(c.words[3], c.words[3] + ".txt") : run.out;
+        for (const std::string& pattern : c.patterns) {
+            EXPECT_TRUE(std::regex_search(text, std::regex(pattern))) << pattern << " not in:\n" << text;
+        }
+    }
 }
 
 }  // namespace
