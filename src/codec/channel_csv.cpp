@@ -28,24 +28,6 @@ std::string_view listWord(int col, int position) {
     return kListWords[col - ColPower][position];
 }
 
-std::string asciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
-bool sameWord(std::string_view a, std::string_view b) {
-    return asciiLower(a) == asciiLower(b);
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 std::string exportListCell(int col, const std::string& text) {
     if (text.empty()) return text;
     auto position = gridListPositionAnyLanguage(col, text, Language::English);
@@ -94,11 +76,6 @@ ErrorText fieldError(int line, int column, std::string_view value, const ErrorTe
                 name + "）「" + shown + "」：" + why.zh,
             "line " + std::to_string(line) + ", column " + std::to_string(column + 1) + " (" +
                 name + ") \"" + shown + "\": " + why.en};
-}
-
-ErrorText lineError(int line, const ErrorText& why) {
-    return {"第 " + std::to_string(line) + " 行：" + why.zh,
-            "line " + std::to_string(line) + ": " + why.en};
 }
 
 // Typed tone text as the tone editor's key filter would pass it; nothing when

@@ -65,11 +65,7 @@ Result<std::vector<CsvRecord>> parseCsv(std::string_view text) {
                 field += c;
         }
     }
-    if (inQuotes) {
-        std::string at = std::to_string(quoteLine);
-        return ErrorText{"第 " + at + " 行：引号没有结束。",
-                         "line " + at + ": a quoted field is not closed"};
-    }
+    if (inQuotes) return lineError(quoteLine, {"引号没有结束。", "a quoted field is not closed"});
     endRecord();
     return records;
 }
@@ -84,6 +80,41 @@ std::string csvField(std::string_view value) {
         quoted += c;
     }
     return quoted + "\"";
+}
+
+namespace {
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+std::string asciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = lowerAscii(c);
+    return lower;
+}
+
+// Compared letter by letter, without copies: import compares every header
+// field with every column name.
+bool sameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+ErrorText lineError(int line, const ErrorText& why) {
+    return {"第 " + std::to_string(line) + " 行：" + why.zh,
+            "line " + std::to_string(line) + ": " + why.en};
 }
 
 }  // namespace pl63

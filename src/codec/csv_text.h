@@ -21,4 +21,15 @@ Result<std::vector<CsvRecord>> parseCsv(std::string_view text);
 // One field, quoted when it would otherwise not read back the same.
 std::string csvField(std::string_view value);
 
+// A field without the blanks and tabs around it: spreadsheets and hand-made
+// files put them after the commas.
+std::string_view trimmed(std::string_view text);
+
+// Column names and words in a CSV are ASCII; their letter case is free.
+std::string asciiLower(std::string_view text);
+bool sameWord(std::string_view a, std::string_view b);
+
+// "line 4: why", the prefix every message about a CSV line carries.
+ErrorText lineError(int line, const ErrorText& why);
+
 }  // namespace pl63
