@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/link_frames.h"
+
 namespace pl63::link {
 
 namespace {
@@ -13,15 +15,14 @@ constexpr int kWaitingForIdentityAck = 2;
 constexpr int kWaitingForRequest = 3;
 constexpr int kWaitingForBlockAck = 4;
 
-constexpr std::uint8_t kProceed = 0x02;
-constexpr std::uint8_t kAck = 0x06;
-constexpr std::uint8_t kEnd = 0x45;
-constexpr std::uint8_t kRead = 0x52;
-constexpr std::uint8_t kWrite = 0x57;
+using frames::kAck;
+using frames::kEnd;
+using frames::kPasswordOpening;
+using frames::kProceed;
+using frames::kProgrammingOpening;
+constexpr std::uint8_t kRead = frames::kReadRequest;
+constexpr std::uint8_t kWrite = frames::kWriteBlock;
 constexpr std::size_t kHeaderSize = 4;  // command, address high, address low, length
-
-const std::vector<std::uint8_t> kProgrammingOpening = {'R', 'M', '-', 'P', 'R', 'O', 'G'};
-const std::vector<std::uint8_t> kPasswordOpening = {kProceed, 'p', 'r', 'o', 'g', 'r', 'a', 'm'};
 const std::vector<std::uint8_t> kIdentity = {'P', '3', 'K', 'V', '9', '1', '4', 0x00};
 const std::vector<std::uint8_t> kForeignIdentity = {'P', '3', 'K', 'V', '9', '1', '5', 0x00};
 
