@@ -13,7 +13,6 @@ void checkImportedText(const std::string& text, Language language, int bandPosit
                        UnfitRows unfit, Verdict& verdict) {
     Codeplug codeplug;
     codeplug.band = static_cast<std::int16_t>(bandPosition);
-    codeplug.PreviousBandIndex = codeplug.band;
     const FrequencyBand band = limitsOf(codeplug);
     const ChannelGrid untouched = codeplug.channels;
 

@@ -62,7 +62,6 @@ constexpr std::string_view kSampleChannels =
 Codeplug sampleCodeplug(int band, Language language) {
     Codeplug codeplug;
     codeplug.band = static_cast<std::int16_t>(band);
-    codeplug.PreviousBandIndex = codeplug.band;
     if (band == 0) {
         const BandEntry* limits = bandAt(band);
         Status imported = importChannelsCsv(kSampleChannels, codeplug.channels,

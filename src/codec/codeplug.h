@@ -113,8 +113,7 @@ struct Codeplug {
     ChannelGrid channels;
     FunctionSet functions;
 
-    std::int16_t band = 0;               // Combo1 position, see BandCode
-    std::int16_t PreviousBandIndex = 0;  // band position before the current change
+    std::int16_t band = 0;  // Combo1 position, see BandCode
 
     // Option stores (program level in the radio software; here one codeplug).
     // Texts that live in character fields (ID and PTT ID codes, DTMF codes,
@@ -131,7 +130,6 @@ struct Codeplug {
     int TxHighPowerTune = 208;
     int TxLowPowerTune = 92;
     std::string CommPassword;
-    bool DebugUnlocked = false;
 
     bool operator==(const Codeplug&) const = default;
 };

@@ -7,8 +7,6 @@
 namespace pl63 {
 
 void DecodeImage(const MemoryImage& image, Codeplug& codeplug, Language language) {
-    // Tuning values reach the radio again only after TuneMode is re-entered.
-    codeplug.DebugUnlocked = false;
     decodeChannelRecords(image, codeplug.channels, language);
     decodeOptionBytes(image, codeplug);
     decodeScanColumn(image, codeplug.channels, language);

@@ -145,10 +145,8 @@ void decodeOptionBytes(const MemoryImage& image, Codeplug& c) {
 void decodeTrailingAreas(const MemoryImage& image, Codeplug& c) {
     c.TxHighPowerTune = image.at(kTxHighPowerTune);
     c.TxLowPowerTune = image.at(kTxLowPowerTune);
-    // The remembered position goes first, so the band change neither asks nor
-    // clears the channels just decoded; they are not checked against the band.
+    // The channels just decoded are not checked against the band.
     if (auto band = bandPositionForCode(image.at(kBandCode))) {
-        c.PreviousBandIndex = static_cast<std::int16_t>(*band);
         c.band = static_cast<std::int16_t>(*band);
     }
     c.CommPassword = field::readChars(image, kCommPassword, kCommPasswordSize);

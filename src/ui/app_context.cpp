@@ -2,7 +2,7 @@
 
 namespace pl63::ui {
 
-AppContext::AppContext() : codeplug(document.dataForSetUp()), clock_(std::make_unique<SystemClock>()) {
+AppContext::AppContext() : codeplug(document.data()), clock_(std::make_unique<SystemClock>()) {
     QObject::connect(&state, &ProgramState::languageChanged, &state,
                      [this] { qtTranslations.follow(state.LanguageFlag); });
 }

@@ -1,7 +1,8 @@
 #pragma once
-// What every window is handed: the one Codeplug (the radio data), the shared
-// program state, the clock, the window registry and the few services of the
-// main window that other windows use.
+// What every window is handed: the radio data to show (read-only), their
+// owner through which every change goes, the shared program state, the clock,
+// the window registry and the few services of the main window that other
+// windows use.
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -19,9 +20,10 @@ struct AppContext {
     AppContext();
 
     // The user's data and its owner. Windows read `codeplug` and change it
-    // only through `document`; tests arrange data through it directly.
+    // only through `document`: a window that writes the data behind the
+    // owner's back would leave undo, "modified" and the other windows behind.
     CodeplugDocument document;
-    Codeplug& codeplug;
+    const Codeplug& codeplug;
     ProgramState state;
     WindowRegistry windows;
     // Qt's own dialog texts; Form1 sets them at start-up, a language switch

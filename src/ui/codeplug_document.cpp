@@ -4,98 +4,54 @@
 
 namespace pl63::ui {
 
-CodeplugDocument::CodeplugDocument() : history_(Codeplug{}) {}
-
-Codeplug CodeplugDocument::snapshot() const {
-    Codeplug state = data_;
-    // Session state, not data: the debug window's unlock, and the band the
-    // band question measures a change against (the band shown, once shown).
-    state.DebugUnlocked = false;
-    state.PreviousBandIndex = state.band;
-    return state;
-}
-
-void CodeplugDocument::restore(const Codeplug& state) {
-    const bool unlocked = data_.DebugUnlocked;
-    data_ = state;
-    data_.DebugUnlocked = unlocked;
-}
-
 QString CodeplugDocument::filePath() const {
-    return QFile::decodeName(history_.file().c_str());
-}
-
-void CodeplugDocument::updateModified() {
-    modified_ = !(snapshot() == clean_);
-    emit stateChanged();
+    return QFile::decodeName(edited_.filePath().c_str());
 }
 
 void CodeplugDocument::change(const StepName& name, const Edit& edit) {
-    edit(data_);
-    Codeplug after = snapshot();
-    if (after == history_.current()) return;
-    history_.record(after, name);
-    updateModified();
+    if (edited_.change(name, edit)) emit stateChanged();
 }
 
 void CodeplugDocument::changeOngoing(const StepName& name, const Edit& edit) {
-    edit(data_);
-    Codeplug after = snapshot();
-    if (after == history_.current()) return;
-    history_.extend(after, name);
-    updateModified();
+    if (edited_.changeOngoing(name, edit)) emit stateChanged();
 }
 
 void CodeplugDocument::replace(const StepName& name, const Edit& edit, const QString& file) {
-    edit(data_);
-    Codeplug after = snapshot();
-    // Opening the same data again is still a step: the file it names changed.
-    history_.record(after, name);
-    history_.setFile(QFile::encodeName(file).toStdString());
-    clean_ = after;
-    updateModified();
+    edited_.replace(name, edit, QFile::encodeName(file).toStdString());
+    emit stateChanged();
     emit replaced();
 }
 
 void CodeplugDocument::translate(Language language) {
-    auto rewrite = [language](Codeplug& codeplug) { codeplug.channels.SetGrid1Text(language); };
-    rewrite(data_);
-    rewrite(clean_);
-    history_.rewriteAll(rewrite);
-    updateModified();
+    edited_.translate(language);
+    emit stateChanged();
 }
 
 void CodeplugDocument::markSaved(const QString& file) {
-    clean_ = snapshot();
-    history_.setFile(QFile::encodeName(file).toStdString());
-    updateModified();
+    edited_.markSaved(QFile::encodeName(file).toStdString());
+    emit stateChanged();
     emit saved(file);
 }
 
 void CodeplugDocument::markWritten(const Codeplug& sent) {
-    clean_ = sent;
-    clean_.DebugUnlocked = false;
-    clean_.PreviousBandIndex = clean_.band;
-    updateModified();
+    edited_.markWritten(sent);
+    emit stateChanged();
 }
 
 void CodeplugDocument::startOver() {
-    clean_ = snapshot();
-    history_.restart(clean_);
-    updateModified();
+    edited_.startOver();
+    emit stateChanged();
 }
 
 void CodeplugDocument::undo() {
-    if (!canUndo()) return;
-    restore(history_.undo());
-    updateModified();
+    if (!edited_.undo()) return;
+    emit stateChanged();
     emit replaced();
 }
 
 void CodeplugDocument::redo() {
-    if (!canRedo()) return;
-    restore(history_.redo());
-    updateModified();
+    if (!edited_.redo()) return;
+    emit stateChanged();
     emit replaced();
 }
 

@@ -1,15 +1,14 @@
 #pragma once
-// The one owner of the data the user edits: the Codeplug, the file it came
-// from, whether it differs from what was last opened, saved, read or written,
-// and its history of snapshots for undo and redo. Windows and commands change
-// the data only through change() and replace(); undo() and redo() put an
-// earlier state back and every window shows it again.
+// The one owner of the data the user edits, for the windows: the document
+// itself (the data, the file, "modified", undo and redo) is EditedCodeplug,
+// shared with the browser page; this adds what the windows need to follow
+// it. Windows and commands change the data only through change() and
+// replace(); undo() and redo() put an earlier state back and every window
+// shows it again.
 #include <QObject>
 #include <QString>
-#include <functional>
 
-#include "codec/codeplug.h"
-#include "codec/codeplug_history.h"
+#include "codec/edited_codeplug.h"
 
 namespace pl63::ui {
 
@@ -17,21 +16,19 @@ class CodeplugDocument : public QObject {
     Q_OBJECT
 
 public:
-    CodeplugDocument();
-
-    const Codeplug& data() const { return data_; }
+    const Codeplug& data() const { return edited_.data(); }
     // The Codeplug itself, for tests that arrange data and for start-up;
     // nothing it changes here is recorded or shown.
-    Codeplug& dataForSetUp() { return data_; }
+    Codeplug& dataForSetUp() { return edited_.dataForSetUp(); }
 
     // The file the data were last opened from or saved to; empty when they
     // came from New, a read or start-up. Undo takes it back with the data.
     QString filePath() const;
-    bool isModified() const { return modified_; }
+    bool isModified() const { return edited_.isModified(); }
 
     // A change the user made, as one step named `name`. Data that come out
     // the same record nothing. The window that made it shows it itself.
-    using Edit = std::function<void(Codeplug&)>;
+    using Edit = EditedCodeplug::Edit;
     void change(const StepName& name, const Edit& edit);
     // A change that goes on in small pieces (a password typed key by key): it
     // joins the step before it when that step has the same name and nothing
@@ -56,10 +53,10 @@ public:
     // Start-up: nothing before this can be undone, nothing is modified.
     void startOver();
 
-    bool canUndo() const { return history_.canUndo(); }
-    bool canRedo() const { return history_.canRedo(); }
-    const StepName& undoName() const { return history_.undoName(); }
-    const StepName& redoName() const { return history_.redoName(); }
+    bool canUndo() const { return edited_.canUndo(); }
+    bool canRedo() const { return edited_.canRedo(); }
+    const StepName& undoName() const { return edited_.undoName(); }
+    const StepName& redoName() const { return edited_.redoName(); }
     // Only the data in the program: no radio and no file is touched.
     void undo();
     void redo();
@@ -80,16 +77,7 @@ signals:
     void pendingEditsWanted();
 
 private:
-    // The user's data without the flags that belong to the session (the
-    // debug window's unlock), as the history keeps them.
-    Codeplug snapshot() const;
-    void restore(const Codeplug& state);
-    void updateModified();
-
-    Codeplug data_;
-    Codeplug clean_;  // what was last opened, saved, read or written
-    CodeplugHistory history_;
-    bool modified_ = false;
+    EditedCodeplug edited_;
 };
 
 }  // namespace pl63::ui

@@ -1,6 +1,8 @@
 #pragma once
-// State that several windows share: the language, the two hidden modes and
-// the saved serial port. Windows read the values and react to the signals;
+// State that several windows share: the language, the two hidden modes, the
+// tuning unlock, the band the band question measures against and the saved
+// serial port. None of it is the user's data: undo, "modified" and files
+// never see it. Windows read the values and react to the signals;
 // nobody keeps a copy of their own.
 #include <QObject>
 #include <QString>
@@ -26,6 +28,14 @@ public:
 
     // Serial port number 1..20 chosen in FormCOM; 0 when none.
     int SavedPort = 0;
+
+    // The debug window's tuning values reach the radio: set by the caption
+    // gesture in TuneMode, cleared when TuneMode ends and when a read or an
+    // Open brings new data (tuning is re-entered deliberately).
+    bool DebugUnlocked = false;
+    // Combo1's position before the change being made: the band the channels
+    // were entered for, or the band shown from the data.
+    std::int16_t PreviousBandIndex = 0;
 
     bool LoginMode() const { return loginMode_; }
     bool TuneMode() const { return tuneMode_; }

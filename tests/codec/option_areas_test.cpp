@@ -93,7 +93,6 @@ TEST(OptionAreasTest, AllUnprogrammedOptionBytes) {
     c.Pf2Key = 7;
     c.DtmfSettings = {3, 2, 400, 0, 12, 0, 5, 9};
     c.band = 6;
-    c.PreviousBandIndex = 6;
     c.OptionalSettings[3] = "2";
     c.OptionalSettings[8] = "0";
     c.OptionalSettings[10] = "2";
@@ -270,7 +269,6 @@ TEST(OptionAreasTest, BandCodesBothWays) {
         bytes[layout::kBandCodeCopy] = 0x33;  // never read back
         DecodeImage(MemoryImage(bytes), reread, Language::English);
         EXPECT_EQ(reread.band, position);
-        EXPECT_EQ(reread.PreviousBandIndex, position);
         // No band question, no clearing: the decoded channels stay.
         EXPECT_FALSE(reread.channels.inUse(1));
     }
@@ -284,10 +282,8 @@ TEST(OptionAreasTest, BandCodesBothWays) {
 
     Codeplug c;
     c.band = 2;
-    c.PreviousBandIndex = 1;
     DecodeImage(withByte(layout::kBandCode, 0x34), c, Language::English);
     EXPECT_EQ(c.band, 2);
-    EXPECT_EQ(c.PreviousBandIndex, 1);
 
     // A position past the list has no code: 0xFF rather than some other band.
     c.band = 7;

@@ -33,7 +33,7 @@ TEST_F(BandSelectionTest, CancelKeepsTheChannelsButTheNewBandAndAsksAgainNextTim
     EXPECT_EQ(codeplug().band, 1);
     EXPECT_EQ(window->typeSelection()->BandLowMHz(), 450);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 490);
-    EXPECT_EQ(codeplug().PreviousBandIndex, 0);
+    EXPECT_EQ(context->state.PreviousBandIndex, 0);
     EXPECT_EQ(codeplug().channels.text(1, ColRxFrequency), "430.12500");
     EXPECT_EQ(window->grid()->item(0, ColRxFrequency)->text(), QStringLiteral("430.12500"));
 
@@ -41,7 +41,7 @@ TEST_F(BandSelectionTest, CancelKeepsTheChannelsButTheNewBandAndAsksAgainNextTim
     press(Qt::Key_Down);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(codeplug().band, 2);
-    EXPECT_EQ(codeplug().PreviousBandIndex, 2);
+    EXPECT_EQ(context->state.PreviousBandIndex, 2);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 430);
     EXPECT_FALSE(codeplug().channels.inUse(1));
     EXPECT_TRUE(window->grid()->item(0, ColRxFrequency)->text().isEmpty());
@@ -71,7 +71,7 @@ TEST_F(BandSelectionTest, OpeningTheDropDownMakesTheShownBandTheOneAChangeIsMeas
     answers = {i18n::IdCancel, i18n::IdCancel};
     press(Qt::Key_Down);  // cancelled: band 1 shown, band 0 still confirmed
     bands->showPopup();
-    EXPECT_EQ(codeplug().PreviousBandIndex, 1);
+    EXPECT_EQ(context->state.PreviousBandIndex, 1);
     bands->hidePopup();
     bands->setCurrentIndex(0);  // now a change away from band 1: asked
     EXPECT_EQ(messages.size(), 2u);

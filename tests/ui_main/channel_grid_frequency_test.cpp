@@ -75,7 +75,7 @@ TEST_F(FrequencyEditorTest, ChangingOneFrequencyLeavesTheOtherAlone) {
 }
 
 TEST_F(FrequencyEditorTest, ReceiveOnlyChannelGetsTheDefaultsWhenItsReceiveFrequencyIsEntered) {
-    auto& channels = context.codeplug.channels;
+    auto& channels = context.document.dataForSetUp().channels;
     channels.setText(6, ColRxFrequency, "435.12500");
     channels.setText(6, ColRxTone, "D023N");
     channels.setText(6, ColPower, "低");
@@ -147,8 +147,8 @@ TEST_F(FrequencyEditorTest, TypedValuesAreCheckedAgainstTheSelectedBandAndSnappe
         {kBand136To174, "99", ""},
     };
     for (const Case& c : cases) {
-        context.codeplug.band = static_cast<std::int16_t>(c.band);
-        context.codeplug.channels.ClearNO(1);
+        context.document.dataForSetUp().band = static_cast<std::int16_t>(c.band);
+        context.document.dataForSetUp().channels.ClearNO(1);
         grid->showChannels();
         messages.clear();
         typeFrequency(1, ColRxFrequency, c.typed);

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         GridTest::SetUp();
         putChannel(3, "438.50000");
-        context.codeplug.channels.setText(3, ColRxTone, "88.5");
+        context.document.dataForSetUp().channels.setText(3, ColRxTone, "88.5");
         grid->showChannels();
     }
     QComboBox* combo8() const { return grid->toneEditor(); }
@@ -56,7 +56,7 @@ TEST_F(ToneEditorTest, TypedTonesAreNormalisedOrLeaveTheCellAsItWas) {
         {"DN", "71.9"},    {"1.2.3", "71.9"},
     };
     for (const auto& [typed, expected] : cases) {
-        context.codeplug.channels.setText(3, ColTxTone, "71.9");
+        context.document.dataForSetUp().channels.setText(3, ColTxTone, "71.9");
         grid->showChannels();
         typeTone(3, ColTxTone, typed);
         EXPECT_EQ(cell(3, ColTxTone), expected) << "typed " << typed;

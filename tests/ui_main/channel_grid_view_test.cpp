@@ -173,7 +173,7 @@ TEST_F(GridViewTest, AListChoiceRoutedByTheWindowSystem) {
 
 TEST_F(GridViewTest, ALanguageSwitchRewritesOffTextsAndListCellsNotCodes) {
     putChannel(2, "438.50000");
-    auto& channels = context.codeplug.channels;
+    auto& channels = context.document.dataForSetUp().channels;
     channels.setText(2, ColTxTone, "D023N");
     channels.setText(2, ColForbid, "载波");
     channels.choices().set(2, ColForbid, 1);
@@ -243,7 +243,7 @@ TEST_F(GridViewTest, DisablingTheGridCommitsAndNothingOpensWhileLocked) {
 TEST_F(GridViewTest, NewChannelsFromDecodingDropAnEditorOpenOnTheOldOnes) {
     clickCell(2, ColRxFrequency);
     QTest::keyClicks(grid->frequencyEditor(), "442");
-    context.codeplug.channels.setText(2, ColRxFrequency, "450.00000");
+    context.document.dataForSetUp().channels.setText(2, ColRxFrequency, "450.00000");
     grid->showChannels();
     EXPECT_EQ(visibleEditor(), nullptr);
     EXPECT_EQ(cell(2, ColRxFrequency), "450.00000");
@@ -253,7 +253,7 @@ TEST_F(GridViewTest, NewChannelsFromDecodingDropAnEditorOpenOnTheOldOnes) {
 TEST_F(GridViewTest, ClearingRowsEmptiesTheirCellsButNeverTheNumbers) {
     putChannel(1, "438.50000");
     putChannel(2, "439.00000");
-    context.codeplug.channels.choices().set(2, ColForbid, 1);
+    context.document.dataForSetUp().channels.choices().set(2, ColForbid, 1);
     grid->ClearNO(1);
     EXPECT_EQ(shown(1, ColRxFrequency), "");
     EXPECT_EQ(shown(1, ColScan), "");

@@ -57,7 +57,7 @@ TEST_F(FileCommandsTest, SaveThenOpenBringsBackChannelsFunctionsAndBandCaptionNa
     EXPECT_EQ(rxShown(3), QStringLiteral("420.05000"));
     EXPECT_EQ(list("Combo9")->currentIndex(), 7);
     EXPECT_EQ(list("Combo1")->currentIndex(), 2);
-    EXPECT_EQ(codeplug().PreviousBandIndex, 2);
+    EXPECT_EQ(context->state.PreviousBandIndex, 2);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 430);
     EXPECT_EQ(shownCaption(window.get()), freshTitle);
     // The same image again.

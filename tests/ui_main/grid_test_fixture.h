@@ -46,16 +46,18 @@ protected:
 
     // A channel as a new RX frequency gives it, shown in the grid.
     void putChannel(int row, const std::string& rx) {
-        context.codeplug.channels.setText(row, ColRxFrequency, rx);
-        applyNewChannelDefaults(context.codeplug.channels, row, context.state.language());
+        ChannelGrid& channels = context.document.dataForSetUp().channels;
+        channels.setText(row, ColRxFrequency, rx);
+        applyNewChannelDefaults(channels, row, context.state.language());
         grid->showChannels();
     }
     // The same channel with Low power.
     void putLowPowerChannel(int row, const std::string& rx) {
-        context.codeplug.channels.setText(row, ColRxFrequency, rx);
-        applyNewChannelDefaults(context.codeplug.channels, row, context.state.language());
-        context.codeplug.channels.setText(row, ColPower, "低");
-        context.codeplug.channels.choices().set(row, ColPower, 0);
+        ChannelGrid& channels = context.document.dataForSetUp().channels;
+        channels.setText(row, ColRxFrequency, rx);
+        applyNewChannelDefaults(channels, row, context.state.language());
+        channels.setText(row, ColPower, "低");
+        channels.choices().set(row, ColPower, 0);
         grid->showChannels();
     }
 

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QToolButton>
 
+#include "codec/dat_file.h"
+#include "codec/image_codec.h"
 #include "ui_main/main_window_fixture.h"
 
 namespace pl63::ui::test {
@@ -77,15 +79,27 @@ TEST_F(HiddenModesTest, LoginButtonLeavesOnlyOnTwoClicksWithinASecond) {
 TEST_F(HiddenModesTest, TAnMaButtonLeavesTuneModeAndLocksTheTuningAgain) {
     EXPECT_FALSE(window->toolButton("TAnMa")->isVisible());
     context->state.setTuneMode(true);
-    codeplug().DebugUnlocked = true;
+    context->state.DebugUnlocked = true;
     EXPECT_TRUE(window->toolButton("TAnMa")->isVisible());
     clickButton("TAnMa", 36000.0);
     EXPECT_TRUE(context->state.TuneMode());
     clickButton("TAnMa", 36000.6);
     EXPECT_FALSE(context->state.TuneMode());
-    EXPECT_FALSE(codeplug().DebugUnlocked);
+    EXPECT_FALSE(context->state.DebugUnlocked);
     EXPECT_FALSE(window->toolButton("TAnMa")->isVisible());
     EXPECT_FALSE(context->state.tuneGesture.flag(0));
+}
+
+// New data lock the tuning values again; TuneMode itself stays.
+TEST_F(HiddenModesTest, OpeningAFileInTuneModeLocksTheTuningAgain) {
+    const std::string file = (folder / "tuned.DAT").string();
+    ASSERT_TRUE(writeDatFile(file, EncodeImage(Codeplug{}, Language::Chinese)).ok());
+    context->state.setTuneMode(true);
+    context->state.DebugUnlocked = true;
+    fileNames = {QString::fromStdString(file)};
+    trigger("mnuOpen");
+    EXPECT_FALSE(context->state.DebugUnlocked);
+    EXPECT_TRUE(context->state.TuneMode());
 }
 
 TEST_F(HiddenModesTest, PasswordBoxTakesOnlyPasswordCharactersAndKeepsThemTrimmed) {

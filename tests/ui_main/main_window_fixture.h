@@ -153,7 +153,7 @@ protected:
         return *window;
     }
 
-    Codeplug& codeplug() { return context->codeplug; }
+    Codeplug& codeplug() { return context->document.dataForSetUp(); }
     QComboBox* list(const char* name) { return window->findChild<QComboBox*>(name); }
     QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
     void trigger(const char* menuItem) { window->menuAction(menuItem)->trigger(); }

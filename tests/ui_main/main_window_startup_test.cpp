@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, MissingParameterFileStartsUnlockedInChineseWithTheStartVa
     EXPECT_EQ(window->typeSelection()->BandLowMHz(), 400);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 480);
     EXPECT_EQ(codeplug().Pf1Key, 10);
-    EXPECT_FALSE(codeplug().DebugUnlocked);
+    EXPECT_FALSE(context->state.DebugUnlocked);
     EXPECT_EQ(context->codeplug.channels.text(16, ColNumber), "16");
     EXPECT_EQ(window->grid()->item(15, ColNumber)->text(), QStringLiteral("16"));
 

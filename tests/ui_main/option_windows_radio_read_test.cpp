@@ -38,14 +38,16 @@ public:
     void setTimer2Running(bool) override {}
     void showMessage(const std::string& text, int) override { messages.push_back(text); }
     bool loginMode() override { return false; }
-    bool debugUnlocked() override { return context_.codeplug.DebugUnlocked; }
+    bool debugUnlocked() override { return context_.state.DebugUnlocked; }
     std::string commPassword() override { return {}; }
     std::string passwordBoxText() override { return {}; }
     std::string encodeImage() override {
         return EncodeImage(context_.codeplug, Language::Chinese).hex();
     }
     void decodeImage(const std::string& readData) override {
-        DecodeImage(MemoryImage::fromHex(readData), context_.codeplug, Language::Chinese);
+        context_.state.DebugUnlocked = false;  // new data, as GuiLink takes them
+        DecodeImage(MemoryImage::fromHex(readData), context_.document.dataForSetUp(),
+                    Language::Chinese);
         context_.state.announceStoresDecoded();
     }
 
@@ -158,10 +160,10 @@ TEST_F(OptionWindowsRadioReadTest, TuningReachesTheRadioOnlyInTuneMode) {
     // Leaving TuneMode as the main window's "TAnMa" does: the next write
     // leaves the radio's tuning alone.
     context.state.tuneGesture.clear();
-    context.codeplug.DebugUnlocked = false;
+    context.state.DebugUnlocked = false;
     context.state.setTuneMode(false);
     ok(form2.get());
-    context.codeplug.TxHighPowerTune = 99;  // whatever the stores say now
+    context.document.dataForSetUp().TxHighPowerTune = 99;  // whatever the stores say now
     write();
     EXPECT_EQ(radio.memory()[layout::kTxHighPowerTune], 213);
 }

@@ -67,7 +67,7 @@ TEST_F(TuneModeTest, EnteredOnForm5CaptionsAndLeftThroughTAnMa) {
     EXPECT_TRUE(tanma->isVisible());
     EXPECT_TRUE(slider("Slider1")->isEnabled());
     EXPECT_TRUE(slider("Slider3")->isEnabled());
-    EXPECT_TRUE(context.codeplug.DebugUnlocked);
+    EXPECT_TRUE(context.state.DebugUnlocked);
 
     window->menuAction("mnudebug")->trigger();
     QTest::keyClick(slider("Slider1"), Qt::Key_Home);
@@ -80,7 +80,7 @@ TEST_F(TuneModeTest, EnteredOnForm5CaptionsAndLeftThroughTAnMa) {
     EXPECT_FALSE(tanma->isVisible());
     EXPECT_FALSE(slider("Slider1")->isEnabled());
     EXPECT_FALSE(slider("Slider3")->isEnabled());
-    EXPECT_FALSE(context.codeplug.DebugUnlocked);
+    EXPECT_FALSE(context.state.DebugUnlocked);
 
     // Locked, OK still writes what the slider shows.
     QTest::mouseClick(optionWindow("Form2")->findChild<QPushButton*>("Command1"), Qt::LeftButton);

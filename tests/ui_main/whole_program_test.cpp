@@ -49,7 +49,7 @@ protected:
         }
         plug.channels.setText(2, ColRxTone, "D023N");
         plug.channels.setText(3, ColTxTone, "88.5");
-        plug.band = plug.PreviousBandIndex = 1;  // 450-490MHz
+        plug.band = 1;  // 450-490MHz
         FunctionSet& f = plug.functions;
         f.timeOut = 23;
         f.timeOutWarn = 6;
@@ -267,7 +267,7 @@ TEST_F(WholeProgramTest, WhatTheWindowsShowAfterAReadEnteredAnewGivesTheRadiosBy
     const Codeplug radioPlug = radioCodeplug();
     Codeplug base;
     base.channels = radioPlug.channels;
-    base.band = base.PreviousBandIndex = radioPlug.band;
+    base.band = radioPlug.band;
     for (int index : {15, 16, 17}) base.OptionalSettings[index] = radioPlug.OptionalSettings[index];
     const std::string basePath = (folder / "base.DAT").string();
     ASSERT_TRUE(writeDatFile(basePath, EncodeImage(base, Language::Chinese)).ok());

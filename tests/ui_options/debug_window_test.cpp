@@ -44,7 +44,7 @@ protected:
     void leaveTuneMode() {
         context.state.setTuneMode(false);
         context.state.tuneGesture.clear();
-        context.codeplug.DebugUnlocked = false;
+        context.state.DebugUnlocked = false;
     }
 
     std::unique_ptr<DebugWindow> window;
@@ -67,7 +67,7 @@ TEST_F(DebugWindowTest, AWindowMadeLaterFollowsDebugUnlocked) {
     const std::pair<bool, bool> cases[] = {{true, false}, {false, true}};
     for (const auto& [tuneMode, debugUnlocked] : cases) {
         context.state.setTuneMode(tuneMode);
-        context.codeplug.DebugUnlocked = debugUnlocked;
+        context.state.DebugUnlocked = debugUnlocked;
         DebugWindow later(context, nullptr);
         EXPECT_EQ(child<QSlider>(&later, "Slider1")->isEnabled(), debugUnlocked) << tuneMode;
         EXPECT_EQ(child<QSlider>(&later, "Slider3")->isEnabled(), debugUnlocked) << tuneMode;
@@ -117,7 +117,7 @@ TEST_F(DebugWindowTest, DecodeImageMovesTheSlidersButLeavesThemUnlocked) {
     EXPECT_EQ(slider("Slider1")->value(), 17);
     EXPECT_EQ(label("Lblpower1"), "17");
     EXPECT_EQ(label("Lblpower3"), "240");
-    EXPECT_FALSE(context.codeplug.DebugUnlocked);
+    EXPECT_FALSE(context.state.DebugUnlocked);
     EXPECT_TRUE(slider("Slider1")->isEnabled());
     // OK on the decoded values leaves the image as it came.
     const MemoryImage before = encoded();

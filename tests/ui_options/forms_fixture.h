@@ -34,7 +34,9 @@ protected:
     // a read or an Open does it: the stores first, then every window told.
     void decodeFrom(const Codeplug& source) {
         const MemoryImage image = EncodeImage(source, Language::Chinese);
-        DecodeImage(image, context_.codeplug, Language::Chinese);
+        // As Open and Read do: new data lock the tuning values again.
+        context_.state.DebugUnlocked = false;
+        DecodeImage(image, context_.document.dataForSetUp(), Language::Chinese);
         context_.state.announceStoresDecoded();
     }
 

@@ -35,7 +35,7 @@ TEST_F(FormsRoundTripTest, OkWithoutEditsLeavesTheImageByteIdentical) {
     ASSERT_TRUE(writeDatFile(opened, EncodeImage(source, Language::Chinese)).ok());
     const Result<MemoryImage> original = readDatFile(opened);
     ASSERT_TRUE(original.ok());
-    DecodeImage(original.value(), context_.codeplug, Language::Chinese);
+    DecodeImage(original.value(), context_.document.dataForSetUp(), Language::Chinese);
     context_.state.announceStoresDecoded();
 
     for (QWidget* window : windows) {

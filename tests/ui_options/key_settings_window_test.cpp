@@ -76,8 +76,8 @@ TEST_F(KeySettingsWindowTest, CancelAndCloseOnlyHideAndKeepTheSelection) {
 }
 
 TEST_F(KeySettingsWindowTest, OutOfRangeValueShowsOffWithoutTouchingTheStore) {
-    context_.codeplug.Pf1Key = 12;
-    context_.codeplug.Pf2Key = -1;
+    context_.document.dataForSetUp().Pf1Key = 12;
+    context_.document.dataForSetUp().Pf2Key = -1;
     KeySettingsWindow* window = open();
     EXPECT_EQ(pf1(window)->currentText(), QStringLiteral("OFF"));
     EXPECT_EQ(pf2(window)->currentText(), QStringLiteral("OFF"));

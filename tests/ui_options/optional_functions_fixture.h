@@ -56,7 +56,8 @@ protected:
         ASSERT_TRUE(writeDatFile(path, EncodeImage(source, Language::Chinese)).ok());
         auto image = readDatFile(path);
         ASSERT_TRUE(image.ok());
-        DecodeImage(image.value(), context.codeplug, Language::Chinese);
+        context.state.DebugUnlocked = false;  // new data, as Open takes them
+        DecodeImage(image.value(), context.document.dataForSetUp(), Language::Chinese);
         context.state.announceStoresDecoded();
     }
 

@@ -101,14 +101,14 @@ TEST_F(OptionalFunctionsWindowTest, OkWithoutEditsKeepsTheDecodedImageByteForByt
 
     // And from start-up, where the first digit delay is 0 ms.
     Codeplug fresh;
-    context.codeplug = fresh;
+    context.document.dataForSetUp() = fresh;
     window->showStores();
     press("Command1");
     EXPECT_EQ(encoded().hex(), EncodeImage(fresh, Language::Chinese).hex());
 }
 
 TEST_F(OptionalFunctionsWindowTest, OkWritesTheStoresInOrderAndTheImageShowsThem) {
-    putChannel(context.codeplug, 16);
+    putChannel(context.document.dataForSetUp(), 16);
     pick(list("Combo4"), 1);
     pick(list("Combo10"), 0);
     pick(list("Combo12"), 15);
@@ -169,8 +169,8 @@ TEST_F(OptionalFunctionsWindowTest, CancelAndCloseOnlyHideAndKeepTheEditsForTheN
 }
 
 TEST_F(OptionalFunctionsWindowTest, FixedPriorityTakesTheFirstChannelInUse) {
-    putChannel(context.codeplug, 4);
-    putChannel(context.codeplug, 9);
+    putChannel(context.document.dataForSetUp(), 4);
+    putChannel(context.document.dataForSetUp(), 9);
     pick(list("Combo11"), 1);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(list("Combo12")->currentText(), "04");
@@ -195,8 +195,8 @@ TEST_F(OptionalFunctionsWindowTest, FixedPriorityWithNoChannelInUseFallsBackToNo
 }
 
 TEST_F(OptionalFunctionsWindowTest, EmptyPreferredChannelRefusedUnderFixedAcceptedUnderSelected) {
-    putChannel(context.codeplug, 2);
-    putChannel(context.codeplug, 5);
+    putChannel(context.document.dataForSetUp(), 2);
+    putChannel(context.document.dataForSetUp(), 5);
     pick(list("Combo11"), 1);
     pick(list("Combo12"), 4);  // 05, in use: taken, the remembered channel stays 2
     EXPECT_TRUE(messages.empty());
@@ -299,13 +299,13 @@ TEST_F(OptionalFunctionsWindowTest, ThreeCaptionClicksWithinFiveSecondsEnterTune
     clickCaption("Label15");
     EXPECT_TRUE(context.state.TuneMode());
     EXPECT_TRUE(announced);
-    EXPECT_TRUE(context.codeplug.DebugUnlocked);
+    EXPECT_TRUE(context.state.DebugUnlocked);
 
     // While latched, a click inside the window unlocks again after a decode.
     openAsDat(Codeplug{});
-    EXPECT_FALSE(context.codeplug.DebugUnlocked);
+    EXPECT_FALSE(context.state.DebugUnlocked);
     clickCaption("Label4");
-    EXPECT_TRUE(context.codeplug.DebugUnlocked);
+    EXPECT_TRUE(context.state.DebugUnlocked);
 }
 
 TEST_F(OptionalFunctionsWindowTest, APauseOfSixSecondsStartsANewGesture) {
@@ -314,7 +314,7 @@ TEST_F(OptionalFunctionsWindowTest, APauseOfSixSecondsStartsANewGesture) {
     clock->advance(6);
     clickCaption("Label15");
     EXPECT_FALSE(context.state.TuneMode());
-    EXPECT_FALSE(context.codeplug.DebugUnlocked);
+    EXPECT_FALSE(context.state.DebugUnlocked);
     // The late click opened a window of its own: two more complete it.
     clock->advance(1);
     clickCaption("Label4");

@@ -109,9 +109,31 @@ TEST_F(PasswordWindowTest, AcceptedChangeStartsTheTransferWithOldInMainBoxAndNew
     EXPECT_EQ(context_.codeplug.CommPassword, "");
 }
 
+// The new password is a change of the data like any other: one step, undone
+// at once, done again at once, in either mode.
+TEST_F(PasswordWindowTest, APasswordChangeIsOneUndoStep) {
+    for (const bool login : {false, true}) {
+        SCOPED_TRACE(login);
+        const StepName open{"打开文件", "Open file"};
+        context_.document.replace(open, [](Codeplug& c) { c.CommPassword = "radio1"; }, {});
+        context_.state.setLoginMode(login);
+        fill("radio1", "new2", "new2");
+        click(window_, "Command3");
+        EXPECT_EQ(context_.codeplug.CommPassword, "new2");
+        EXPECT_TRUE(context_.document.isModified());
+        context_.document.undo();
+        EXPECT_EQ(context_.codeplug.CommPassword, "radio1");
+        EXPECT_FALSE(context_.document.isModified());
+        EXPECT_EQ(context_.document.undoName(), open);  // back at the opened data
+        context_.document.redo();
+        EXPECT_EQ(context_.codeplug.CommPassword, "new2");
+        window_->show();
+    }
+}
+
 TEST_F(PasswordWindowTest, ClosedPortIsReportedAndNothingChanges) {
     portOpen_ = false;
-    context_.codeplug.CommPassword = "radio1";
+    context_.document.dataForSetUp().CommPassword = "radio1";
     mainPassword_->setText(QStringLiteral("radio1"));
     context_.state.LanguageFlag = 1;
     fill("old1", "new2", "new2");
@@ -133,7 +155,8 @@ TEST_F(PasswordWindowTest, RefusedStartKeepsTheWindowOpenAndChangesNothing) {
         passwordAtStart_ = context_.codeplug.CommPassword;
         return false;  // a read or write is still running
     };
-    context_.codeplug.CommPassword = "radio1";
+    context_.document.dataForSetUp().CommPassword = "radio1";
+    context_.document.startOver();  // as start-up leaves the data it filled
     mainPassword_->setText(QStringLiteral("radio1"));
     fill("old1", "new2", "new2");
     click(window_, "Command3");
@@ -142,11 +165,13 @@ TEST_F(PasswordWindowTest, RefusedStartKeepsTheWindowOpenAndChangesNothing) {
     EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(context_.codeplug.CommPassword, "radio1");
     EXPECT_FALSE(context_.document.canUndo());
+    EXPECT_FALSE(context_.document.canRedo());
+    EXPECT_FALSE(context_.document.isModified());
     EXPECT_EQ(mainPassword_->text(), QStringLiteral("radio1"));
 }
 
 TEST_F(PasswordWindowTest, LoginModeUsesOnlyTheConfirmationWhichMayBeEmpty) {
-    context_.codeplug.CommPassword = "before";
+    context_.document.dataForSetUp().CommPassword = "before";
     mainPassword_->setText(QStringLiteral("kept"));
     context_.state.setLoginMode(true);
     EXPECT_FALSE(box(1)->isEnabled());

@@ -96,7 +96,6 @@ public:
             codeplug.channels.ClearGrid();
             codeplug.band = static_cast<std::int16_t>(*band);
         }
-        codeplug.PreviousBandIndex = codeplug.band;
 
         auto csv = readTextInput(args.positional[0], kMaxCsvBytes);
         if (!csv) return reportBadInput(*this, csv.error(), language, err);

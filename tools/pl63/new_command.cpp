@@ -31,7 +31,6 @@ public:
         }
         Codeplug codeplug;
         codeplug.band = static_cast<std::int16_t>(band.value_or(0));
-        codeplug.PreviousBandIndex = codeplug.band;
         Status saved = saveCodeplug(start.args->positional[0], codeplug, start.language, out);
         if (!saved) return reportBadInput(*this, saved.error(), start.language, err);
         return ExitOk;

@@ -137,6 +137,9 @@ bool FileCommands::load(const QString& path) {
         return false;
     }
     const Language lang = context_.state.language();
+    // New data: tuning values reach the radio again only after TuneMode is
+    // entered again.
+    context_.state.DebugUnlocked = false;
     context_.document.replace(
         i18n::stepName("open"),
         [&](Codeplug& codeplug) { DecodeImage(image.value(), codeplug, lang); },

@@ -98,7 +98,7 @@ bool GuiLink::loginMode() {
 }
 
 bool GuiLink::debugUnlocked() {
-    return context_.codeplug.DebugUnlocked;
+    return context_.state.DebugUnlocked;
 }
 
 std::string GuiLink::commPassword() {
@@ -122,6 +122,9 @@ std::string GuiLink::encodeImage() {
 void GuiLink::decodeImage(const std::string& readData) {
     const Language language = context_.state.language();
     const MemoryImage image = MemoryImage::fromHex(readData);
+    // New data: tuning values reach the radio again only after TuneMode is
+    // entered again.
+    context_.state.DebugUnlocked = false;
     context_.document.replace(i18n::stepName("read"),
                               [&](Codeplug& codeplug) { DecodeImage(image, codeplug, language); },
                               {});

@@ -180,15 +180,16 @@ void MainWindow::runStartup(const MainWindowStartup& startup) {
     frame2_->fillTimeOutList();
 
     // 5. Band 0 and its limits, without the band question.
-    context_.codeplug.PreviousBandIndex = 0;
-    context_.codeplug.band = 0;
+    // Start-up fills the data before anything can be undone (startOver).
+    Codeplug& codeplug = context_.document.dataForSetUp();
+    context_.state.PreviousBandIndex = 0;
+    codeplug.band = 0;
     frame1_->showBand();
 
     // 6, 7. Start values of the stores and the panels.
     const Codeplug startValues;
-    Codeplug& codeplug = context_.codeplug;
     codeplug.Pf1Key = startValues.Pf1Key;
-    codeplug.DebugUnlocked = false;
+    context_.state.DebugUnlocked = false;
     codeplug.DtmfCodes = startValues.DtmfCodes;
     codeplug.OptionalSettings = startValues.OptionalSettings;
     codeplug.DtmfSettings = startValues.DtmfSettings;

@@ -182,7 +182,7 @@ void MainWindow::toolbarKey(const QString& key) {
     } else if (key == QLatin1String("TAnMa")) {
         if (!state.tuneExit.click(now)) return;
         state.tuneGesture.clear();
-        context_.codeplug.DebugUnlocked = false;
+        state.DebugUnlocked = false;
         state.setTuneMode(false);
     } else if (key == QLatin1String("Login")) {
         if (!state.loginExit.click(now)) return;

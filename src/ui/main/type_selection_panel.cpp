@@ -49,7 +49,7 @@ TypeSelectionPanel::TypeSelectionPanel(AppContext& context, QWidget* parent)
     layout->addRow(label9_, text2_);
 
     connect(combo1_, &BandComboBox::popupOpening, this,
-            [this] { context_.codeplug.PreviousBandIndex = combo1_->currentIndex(); });
+            [this] { context_.state.PreviousBandIndex = combo1_->currentIndex(); });
     connect(combo1_, &QComboBox::currentIndexChanged, this, &TypeSelectionPanel::bandChosen);
     connect(text2_, &PasswordBox::passwordChanged, this, [this](const QString& trimmed) {
         const std::string password = trimmed.toLatin1().toStdString();
@@ -63,7 +63,7 @@ TypeSelectionPanel::TypeSelectionPanel(AppContext& context, QWidget* parent)
 void TypeSelectionPanel::showBand() {
     const int position = context_.codeplug.band;
     if (position < 0 || position >= kBandCount) return;
-    context_.codeplug.PreviousBandIndex = static_cast<std::int16_t>(position);
+    context_.state.PreviousBandIndex = static_cast<std::int16_t>(position);
     combo1_->setCurrentIndex(position);
 }
 
@@ -88,7 +88,7 @@ void TypeSelectionPanel::bandChosen(int position) {
     const StepName step = i18n::stepName("band");
     // Back to the band the channels were entered for (or the band shown from
     // the data): no question.
-    if (position == context_.codeplug.PreviousBandIndex) {
+    if (position == context_.state.PreviousBandIndex) {
         context_.document.change(step, [band](Codeplug& codeplug) { codeplug.band = band; });
         return;
     }
@@ -100,11 +100,10 @@ void TypeSelectionPanel::bandChosen(int position) {
     const bool confirmed = answer == i18n::IdOk;
     // The limits follow the list even when the change is cancelled: the list
     // keeps showing the new band. One step, the cleared channels with it.
+    if (confirmed) context_.state.PreviousBandIndex = band;
     context_.document.change(step, [band, confirmed](Codeplug& codeplug) {
         codeplug.band = band;
-        if (!confirmed) return;
-        codeplug.PreviousBandIndex = band;
-        codeplug.channels.ClearGrid();
+        if (confirmed) codeplug.channels.ClearGrid();
     });
     if (confirmed) emit bandChangeConfirmed();
 }

@@ -50,7 +50,7 @@ DebugWindow::DebugWindow(AppContext& context, QWidget* owner)
     // and leaving TuneMode change whether the sliders move. A window made
     // later starts as the tuning values would be sent: after a decode in
     // TuneMode, locked until the mode is entered again.
-    const bool unlocked = context_.codeplug.DebugUnlocked;
+    const bool unlocked = context_.state.DebugUnlocked;
     for (Tuning* tuning : {&high_, &low_}) {
         tuning->slider->setEnabled(unlocked);
         QSlider* slider = tuning->slider;

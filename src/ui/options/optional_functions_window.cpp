@@ -266,7 +266,7 @@ void OptionalFunctionsWindow::preferredChannelChanged(int position) {
 void OptionalFunctionsWindow::designatedCaptionClicked(int caption) {
     if (!context_.state.tuneGesture.click(caption, context_.clock().secondsSinceMidnight())) return;
     // Repeated while the latch holds: a decode in between cleared DebugUnlocked.
-    context_.codeplug.DebugUnlocked = true;
+    context_.state.DebugUnlocked = true;
     context_.state.setTuneMode(true);
 }
 

@@ -131,18 +131,21 @@ void PasswordWindow::createPassword() {
         context_.state.LoginMode() ? nullptr : mainPasswordBox(context_.mainWindow);
     const QString boxBefore = mainBox ? mainBox->text() : QString();
     const std::string passwordBefore = context_.codeplug.CommPassword;
+    const std::string password = confirmPassword_->text().toStdString();
     if (mainBox) mainBox->setText(oldPassword_->text());
-    context_.codeplug.CommPassword = confirmPassword_->text().toStdString();
+    // The transfer reads the new password from the data when the radio asks
+    // for it, so the change is made first, as one step of the user's.
+    const StepName step = i18n::stepName("FormUsePass");
+    context_.document.change(step, [&](Codeplug& codeplug) { codeplug.CommPassword = password; });
     // A transfer already running refuses the start; the window then stays,
-    // so nobody takes the password for changed.
+    // so nobody takes the password for changed. Put back as part of the same
+    // step, the step leads nowhere and goes: nothing to undo or redo.
     if (!context_.startPasswordTransfer || !context_.startPasswordTransfer()) {
         if (mainBox) mainBox->setText(boxBefore);
-        context_.codeplug.CommPassword = passwordBefore;
+        context_.document.changeOngoing(
+            step, [&](Codeplug& codeplug) { codeplug.CommPassword = passwordBefore; });
         return;
     }
-    // The transfer under way reads the new password from the data; once it
-    // has started, that is a step of the user's like any other.
-    context_.document.change(i18n::stepName("FormUsePass"), [](Codeplug&) {});
     hide();
 }
 
