@@ -25,7 +25,7 @@ export class PageModel {
   get open() { return this.button('Open', '打开'); }
   get save() { return this.button('Save', '保存'); }
   get simulatedRadio() {
-    return this.page.getByRole('checkbox', { name: this.pick('Try without a radio', '不接对讲机试用') });
+    return this.page.getByRole('checkbox', { name: this.pick('Try without a radio', '无对讲机试用') });
   }
   get cancel() { return this.page.getByRole('button', { name: exact(this.pick('Cancel', '取消')) }).first(); }
 
