@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
 .PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize package \
-	web-test-e2e web-bench
+	web web-core web-serve web-test-core web-test-e2e web-bench
 
 # Sanitizer and fuzz builds: clang, each in its own folder.
 FUZZ_BUILD     ?= build-fuzz
@@ -98,3 +98,33 @@ check-sanitize: deps
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 		ctest --output-on-failure -j $(JOBS)
 	$(SANITIZER_ENV) bash scripts/run-fuzzers.sh $(SANITIZE_BUILD) $(SANITIZE_FUZZ_SECONDS) 2
+
+# The page in the browser (web/): the core compiled to WebAssembly with em++
+# into $(WEB_CORE_BUILD), the site into $(WEB_OUT) with index.html at its root.
+# Debian's em++ finds its JavaScript tools (acorn) through NODE_PATH.
+WEB_CORE_BUILD ?= build/web-core
+WEB_OUT        ?= build/web
+WEB_PORT       ?= 8080
+EM_ENV = NODE_PATH=/usr/share/nodejs
+
+web-core:
+	@test -f $(WEB_CORE_BUILD)/CMakeCache.txt || \
+		$(EM_ENV) emcmake cmake -S web/core -B $(WEB_CORE_BUILD) -DCMAKE_BUILD_TYPE=Release
+	$(EM_ENV) cmake --build $(WEB_CORE_BUILD) -j $(JOBS)
+
+# npm ci ($(WEB_NODE_MODULES)) only when the lock file changed since the last install.
+web: web-core $(WEB_NODE_MODULES)
+	@if [ -f web/build.mjs ]; then \
+		node web/build.mjs; \
+	else \
+		mkdir -p $(WEB_OUT) && cp $(WEB_CORE_BUILD)/pl63_core.js $(WEB_CORE_BUILD)/pl63_core.wasm $(WEB_OUT)/ && \
+		printf '<!doctype html><meta charset="utf-8"><title>pl63</title><p>pl63</p>\n' > $(WEB_OUT)/index.html; \
+	fi
+
+# http://localhost:$(WEB_PORT), for a try of what `make web` built.
+web-serve: web
+	node web/scripts/serve.mjs $(WEB_OUT) $(WEB_PORT)
+
+# The binding layer's unit tests, in Node against the built module.
+web-test-core: web-core
+	WEB_CORE_BUILD=$(abspath $(WEB_CORE_BUILD)) node --test web/tests/core/

@@ -23,6 +23,8 @@ export interface CaptionRow {
   window: string;
   control: string;
   index: number;
+  /** Element of a control array (the grid's lists Combo5 5..8); -1 for none. */
+  element: number;
   text: string;
 }
 
@@ -104,9 +106,15 @@ export interface ImportOutcome extends Outcome {
   /** Warnings about what was imported (DCS digits 8/9 and the like). */
   warnings: string[];
   format: "pl63" | "chirp";
+  /** The list the window shows afterwards (rows left out, warnings); '' title for none. */
+  listTitle: string;
+  listHeading: string;
+  listLines: string;
 }
 
 export interface CompareOutcome extends Outcome {
+  /** "A: this window    B: <file>". */
+  heading: string;
   /** Lines ending in "\n"; '' when both give the radio the same bytes. */
   differences: string;
 }
@@ -161,8 +169,13 @@ export interface Document {
   /** All 16 rows x 9 cell texts as the grid shows them. */
   grid(): string[][];
   cell(row: number, column: number): string;
+  inUse(row: number): boolean;
+  /** The column an editor opens on for a click on (row, column): RX frequency for an empty channel. */
+  columnToEdit(row: number, column: number): number;
   /** Commits typed text into a frequency or tone cell through the entry rules. */
   commitCell(row: number, column: number, typed: string): CellOutcome;
+  /** Picks entry `position` of the tone list (toneList()) for a tone cell. */
+  chooseTone(row: number, column: number, position: number): CellOutcome;
   /** Picks entry `position` (0/1) of a list column's cell of a channel in use. */
   setListCell(row: number, column: number, position: number): CellOutcome;
   /** Delete: empties the channel. */
@@ -178,7 +191,8 @@ export interface Document {
   /** Fields of "Frame2" (Function Set), "Form2" (debug), "Form4" (test frequencies),
    *  "Form5" (optional functions), "Form6" (keys), "Form7" (embedded information). */
   form(window: string): FormField[];
-  /** The rules that run while a window is open, after `control` changed. */
+  /** The rules that run while a window is open, after `control` changed (texts
+   *  filtered, Form5's priority/preferred channel). Form4 cells: snapTestFrequency. */
   checkForm(window: string, control: string, values: FormValues): FormCheck;
   /** OK: writes the values as one undo step named after the window; refusals change nothing. */
   applyForm(window: string, values: FormValues): Outcome;
@@ -186,8 +200,8 @@ export interface Document {
   /** CSV or CHIRP CSV (detected); skipUnfit leaves out CHIRP rows the radio cannot hold. */
   importChannels(csv: string, skipUnfit: boolean): ImportOutcome;
   exportChannels(format: "pl63" | "chirp"): string;
-  /** Compare with a .DAT file's bytes. */
-  compareWith(bytes: Uint8Array): CompareOutcome;
+  /** Compare with a .DAT file's bytes; the file's name goes into the heading. */
+  compareWith(bytes: Uint8Array, fileName: string): CompareOutcome;
   channelSheet(date: string): ChannelSheet;
   /** `pl63 show`'s text of the current data. */
   report(): string;
@@ -278,7 +292,10 @@ export interface RadioSimulator {
 export interface Pl63Core {
   /** The program's version ("About"). */
   version(): string;
-  /** Every caption of every window and the page's own texts, in one language. */
+  /** Every caption in one language: the windows' tables ("Form1" main window with its
+   *  menus, toolbar tooltips, grid header and panels; "Form2".."Form7", "FormUsePass",
+   *  "frmAbout"), "Commands" (newWarning, compareTitle, ...), "Page" (the page's own
+   *  texts: tryWithoutRadio, noWebSerial, ...) and "Link" (the engine's texts). */
   captions(language: Language): CaptionRow[];
   /** One caption; '' when there is no such row. */
   caption(window: string, control: string, index: number, language: Language): string;
@@ -294,6 +311,14 @@ export interface Pl63Core {
   frequencyEditorMaxLength(): number;
   /** The sample codeplug's .DAT bytes (the simulated radio starts with it). */
   sampleDat(): Uint8Array;
+  /** Test frequency table (Form4): the row [rx, tx] after an edit of column 1 (RX) or 2 (TX). */
+  snapTestFrequency(rx: string, tx: string, column: number): [string, string];
+  /** False for a TX cell whose RX is empty. */
+  testFrequencyEditable(rx: string, tx: string, column: number): boolean;
+  /** What a password box keeps of typed text (digits, letters, "."; 16 at most). */
+  acceptedPassword(text: string): string;
+  /** How long the page waits between a verified write and its read-back (continueVerify). */
+  verifyPauseMs(): number;
 
   Document: { new (language: Language): Document };
   Link: { new (document: Document, callbacks: LinkCallbacks): Link };

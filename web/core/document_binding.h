@@ -1,0 +1,70 @@
+#pragma once
+// The page's Document: the data the user edits, with every entry rule,
+// file form and report the desktop uses, in one language at a time.
+#include <string>
+
+#include "codec/codeplug.h"
+#include "js_values.h"
+#include "stand_in_document.h"
+
+namespace pl63::web {
+
+class WebDocument {
+public:
+    explicit WebDocument(int languageFlag);
+
+    int language() const { return static_cast<int>(language_); }
+    void setLanguage(int languageFlag);
+
+    void newCodeplug();
+    val openDat(const val& bytes, const std::string& fileName);
+    val saveDat() const;
+    void markSaved(const std::string& fileName) { document_.markSaved(fileName); }
+    std::string fileName() const { return document_.file(); }
+    bool isModified() const { return document_.isModified(); }
+    val image() const;
+    std::string unsavedQuestion() const;
+
+    val grid() const;
+    std::string cell(int row, int column) const;
+    bool inUse(int row) const;
+    int columnToEdit(int row, int column) const;
+    val commitCell(int row, int column, const std::string& typed);
+    val chooseTone(int row, int column, int position);
+    val setListCell(int row, int column, int position);
+    val deleteChannel(int row);
+
+    int band() const { return document_.data().band; }
+    val chooseBand(int position) const;
+    void confirmBand(int position, bool confirmed);
+
+    val form(const std::string& window) const;
+    val checkForm(const std::string& window, const std::string& control, const val& values) const;
+    val applyForm(const std::string& window, const val& values);
+
+    val importChannels(const std::string& csv, bool skipUnfit);
+    std::string exportChannels(const std::string& format) const;
+    val compareWith(const val& bytes, const std::string& fileName) const;
+    val channelSheet(const std::string& date) const;
+    std::string report() const;
+
+    val history() const;
+    void undo() { document_.undo(); }
+    void redo() { document_.redo(); }
+
+    // For the link: the data as the engine sends them, a read's result, the
+    // radio now holding what was sent, the password the radio takes.
+    const Codeplug& data() const { return document_.data(); }
+    Language lang() const { return language_; }
+    void takeRead(const std::string& readData);
+    void markWritten(const Codeplug& sent) { document_.markWritten(sent); }
+    void setPassword(const std::string& password);
+
+private:
+    val cellOutcome(bool changed, const std::string& message = {}) const;
+
+    StandInDocument document_;
+    Language language_;
+};
+
+}  // namespace pl63::web

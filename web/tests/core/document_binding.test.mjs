@@ -1,0 +1,117 @@
+// The Document through the binding: files in and out byte for byte, refusals
+// with the core's own texts, the entry rules and the option windows' rules.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { loadCore, example, ENGLISH, CHINESE } from "./load_core.mjs";
+
+const core = await loadCore();
+const sample = await example("sample.DAT");
+
+// The sample with the radio's single-byte characters above 0x7F in its
+// embedded information (image offset 0x2F0, after the 5 signature bytes).
+function withHighBytes() {
+  const bytes = sample.slice();
+  for (let i = 0; i < 32; ++i) bytes[5 + 0x2f0 + i] = 0x80 + i * 4;
+  return bytes;
+}
+
+test("a .DAT file goes in and comes out byte for byte; a hostile one is refused", () => {
+  const cases = [
+    { name: "sample", bytes: sample, ok: true },
+    { name: "bytes above 0x7F", bytes: withHighBytes(), ok: true },
+    { name: "empty", bytes: new Uint8Array(0), ok: false },
+    { name: "wrong signature", bytes: new Uint8Array([0x47, 0x5a, 0x51, 0x37, 0x33, ...sample.slice(5)]), ok: false },
+    { name: "too short", bytes: sample.slice(0, 100), ok: false },
+  ];
+  for (const { name, bytes, ok } of cases) {
+    for (const language of [CHINESE, ENGLISH]) {
+      const doc = new core.Document(language);
+      doc.openDat(sample, "before.DAT");
+      const before = doc.saveDat();
+      const opened = doc.openDat(bytes, "x.DAT");
+      assert.equal(opened.ok, ok, name);
+      if (ok) {
+        assert.deepEqual(doc.saveDat(), bytes.slice(0, 5 + 848), name);
+        assert.equal(doc.fileName(), "x.DAT");
+      } else {
+        assert.match(opened.message, language === ENGLISH ? /[A-Za-z]/ : /[\u4e00-\u9fff]/, name);
+        assert.deepEqual(doc.saveDat(), before, `${name}: nothing lost`);
+        assert.equal(doc.fileName(), "before.DAT");
+      }
+      doc.delete();
+    }
+  }
+});
+
+test("a frequency out of band is refused with the message in both languages; nothing changes", () => {
+  const messages = new Set();
+  for (const language of [CHINESE, ENGLISH]) {
+    const doc = new core.Document(language);
+    doc.openDat(sample, "s.DAT");
+    const band = core.bands()[doc.band()];
+    const before = doc.cell(16, 1);
+    const result = doc.commitCell(16, 1, String(band.highMHz + 5));
+    assert.equal(result.ok, false);
+    assert.equal(result.changed, false);
+    assert.match(result.message, language === ENGLISH ? /frequency range/ : /[\u4e00-\u9fff]/);
+    messages.add(result.message);
+    assert.equal(doc.cell(16, 1), before);
+    assert.equal(doc.history().canUndo, true, "only the open");
+    assert.equal(doc.isModified(), false);
+    doc.delete();
+  }
+  assert.equal(messages.size, 2, "one message per language");
+});
+
+test("grid entry: new-channel defaults, raster, delete, and undo naming the step", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.newCodeplug();
+  const rx = doc.commitCell(3, 1, "435.1263");
+  assert.equal(rx.changed, true);
+  const row = doc.grid()[2];
+  assert.equal(row[3], row[1], "TX follows RX");
+  assert.notEqual(row[1], "435.1263", "moved onto the raster");
+  assert.equal(doc.history().undoName, "channel 3 RX frequency");
+  assert.equal(doc.deleteChannel(3).changed, true);
+  assert.equal(doc.inUse(3), false);
+  doc.undo();
+  assert.equal(doc.inUse(3), true);
+  assert.match(doc.history().redoItem, /channel 3/);
+  doc.delete();
+});
+
+test("option windows: OK writes one step, the priority rule speaks, a bad value is refused", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.newCodeplug();
+  const check = doc.checkForm("Form5", "Combo11", { Combo11: 1, Combo12: 3 });
+  assert.equal(check.values.Combo11, 0, "no channel in use: back to No");
+  assert.notEqual(check.message, "");
+  const cases = [
+    { window: "Form5", values: { Combo13: 7, Text5: "12" }, ok: true },
+    { window: "Form6", values: { Combo1: 4, Combo2: 6 }, ok: true },
+    { window: "Frame2", values: { Combo3: 20 }, ok: true },
+    { window: "Form2", values: { Slider1: 256 }, ok: false },
+    { window: "Form5", values: { Text5: "301" }, ok: false },
+  ];
+  for (const { window, values, ok } of cases) {
+    const before = doc.saveDat();
+    assert.equal(doc.applyForm(window, values).ok, ok, `${window} ${JSON.stringify(values)}`);
+    const shown = Object.fromEntries(doc.form(window).map((f) => [f.control, f.value]));
+    for (const [control, value] of Object.entries(values)) {
+      assert.equal(shown[control] === value, ok, `${window}.${control}`);
+    }
+    if (!ok) assert.deepEqual(doc.saveDat(), before);
+  }
+  doc.delete();
+});
+
+test("compare with a file lists what differs, in the document's language", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.openDat(sample, "s.DAT");
+  assert.equal(doc.compareWith(sample, "s.DAT").differences, "");
+  doc.deleteChannel(1);
+  const compared = doc.compareWith(sample, "s.DAT");
+  assert.match(compared.differences, /CH 01/);
+  assert.match(compared.heading, /s\.DAT/);
+  doc.delete();
+});
