@@ -25,6 +25,7 @@ struct FieldSpec {
     int maxLength = 0;
     int min = 0;
     int max = 0;
+    bool heldByLogin = false;
 };
 
 template <typename T>
@@ -128,6 +129,32 @@ FieldSpec tuning(const char* control, const DisplayText& caption, int Codeplug::
             0, kTuneMin, kTuneMax};
 }
 
+// The main window's password box: CommPassword as typed (digits, letters
+// and "."), one byte a character.
+FieldSpec passwordBox() {
+    return {"Text2", FieldKind::Text, &displayTables().commPassword, nullptr,
+            [](const Codeplug& c) { return FieldValue(latin1ToUtf8(c.CommPassword)); },
+            [](Codeplug& c, const FieldValue& v) {
+                const std::string* text = as<std::string>(v);
+                if (!text || acceptedPasswordText(*text) != *text) return false;
+                c.CommPassword = *text;
+                return true;
+            },
+            kPasswordLength};
+}
+
+// A box of the password window: it shows nothing stored and stores nothing
+// (Create hands its texts to the link).
+FieldSpec passwordWindowBox(const char* control, bool heldByLogin) {
+    static const DisplayText kNone{"", ""};
+    FieldSpec spec{control, FieldKind::Text, &kNone, nullptr,
+                   [](const Codeplug&) { return FieldValue(std::string()); },
+                   [](Codeplug&, const FieldValue&) { return false; },
+                   kPasswordLength};
+    spec.heldByLogin = heldByLogin;
+    return spec;
+}
+
 FieldSpec testFrequencyTable() {
     return {"mfgrid1", FieldKind::Table, &displayTables().testFrequencyTitle, nullptr,
             [](const Codeplug& c) {
@@ -145,6 +172,17 @@ FieldSpec testFrequencyTable() {
 std::vector<FieldSpec> specs(std::string_view window) {
     const auto& t = displayTables();
     using F = FunctionSet;
+    if (window == "Frame1") {
+        static const DisplayList kModels{t.model, {{"PL-63", "PL-63"}}};
+        return {{"Combo10", FieldKind::List, &t.model, &kModels,
+                 [](const Codeplug&) { return FieldValue(0); },
+                 [](Codeplug&, const FieldValue& v) { return as<int>(v) && *as<int>(v) == 0; }},
+                passwordBox()};
+    }
+    if (window == "FormUsePass") {
+        return {passwordWindowBox("Text1", true), passwordWindowBox("Text2", true),
+                passwordWindowBox("Text3", false)};
+    }
     if (window == "Frame2") {
         return {functionList("Combo3", t.timeOut, &F::timeOut),
                 functionList("Combo2", t.voicePrompt, &F::voicePrompt),
@@ -187,7 +225,7 @@ std::vector<FieldSpec> specs(std::string_view window) {
 }  // namespace
 
 std::vector<FormField> formFields(std::string_view window, const Codeplug& codeplug,
-                                  Language language) {
+                                  Language language, bool loginMode) {
     std::vector<FormField> fields;
     for (const FieldSpec& spec : specs(window)) {
         FormField field;
@@ -205,6 +243,7 @@ std::vector<FormField> formFields(std::string_view window, const Codeplug& codep
         field.maxLength = spec.maxLength;
         field.min = spec.min;
         field.max = spec.max;
+        field.enabled = !(loginMode && spec.heldByLogin);
         fields.push_back(std::move(field));
     }
     return fields;
@@ -232,6 +271,7 @@ FormCheck checkFormChange(std::string_view window, std::string_view control, For
             const int index = control == "Text6" ? 19 : 18;
             *text = acceptedScanDelay(*text, codeplug.OptionalSettings[index]);
         }
+        if (window == "Frame1" || window == "FormUsePass") *text = acceptedPasswordText(*text);
         if (window == "Form7") {
             const int line = control == "Text2" ? 1 : 0;
             *text = acceptedEmbeddedText(*text, latin1ToUtf8(codeplug.EmbeddedInfo[line]));

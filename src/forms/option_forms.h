@@ -33,13 +33,16 @@ struct FormField {
     int maxLength = 0;  // Text; 0 no limit
     int min = 0;        // Number
     int max = 0;
+    bool enabled = true;  // false: shown, but login mode holds it
 };
 
-// The windows: "Frame2" (Function Set), "Form2" (debug), "Form4" (test
-// frequencies), "Form5" (optional functions), "Form6" (keys), "Form7"
-// (embedded information). Any other name has no fields.
+// The windows: "Frame1" (Type selection: model and password box), "Frame2"
+// (Function Set), "Form2" (debug), "Form4" (test frequencies), "Form5"
+// (optional functions), "Form6" (keys), "Form7" (embedded information),
+// "FormUsePass" (the password window's boxes, empty; the old and new ones
+// disabled in login mode). Any other name has no fields.
 std::vector<FormField> formFields(std::string_view window, const Codeplug& codeplug,
-                                  Language language);
+                                  Language language, bool loginMode = false);
 
 struct FormCheck {
     FormValues values;

@@ -9,6 +9,7 @@
 
 #include "i18n/application_title.h"
 #include "i18n/language_flag.h"
+#include "i18n/msgbox_buttons.h"
 
 namespace pl63::i18n {
 namespace {
@@ -90,27 +91,17 @@ QMessageBox::StandardButton standardButton(int id) {
     }
 }
 
-// Button texts by LanguageFlag 0, 1, 2, indexed by identifier.
-struct ButtonTexts {
-    int id;
-    std::array<const char*, 3> text;
-};
-constexpr std::array<ButtonTexts, 9> kButtonTexts{{
-    {IdOk, {"确定", "OK", "確定"}},
-    {IdCancel, {"取消", "Cancel", "取消"}},
-    {IdYes, {"是", "Yes", "是"}},
-    {IdNo, {"否", "No", "否"}},
-    {IdAbort, {"放弃", "Abort", "放棄"}},
-    {IdIgnore, {"忽略", "Ignore", "忽略"}},
-    {IdRetry, {"重试", "Retry", "重試"}},
-    {IdSave, {"保存", "Save", "儲存"}},
-    {IdDiscard, {"不保存", "Discard", "不儲存"}},
-}};
+// Button texts by LanguageFlag 0, 1, 2: the rows of kMsgBoxButtons, in the
+// order of these identifiers.
+constexpr std::array<int, 9> kButtonIds{IdOk,    IdCancel, IdYes,  IdNo,     IdAbort,
+                                        IdIgnore, IdRetry, IdSave, IdDiscard};
 
 const char* tableText(int id, int languageFlag) {
     if (languageFlag < kFlagChinese || languageFlag > kFlagTraditional) return nullptr;
-    for (const ButtonTexts& row : kButtonTexts) {
-        if (row.id == id) return row.text[static_cast<std::size_t>(languageFlag)];
+    for (std::size_t row = 0; row < kButtonIds.size(); ++row) {
+        // The rows are string literals, so their texts end in a NUL.
+        if (kButtonIds[row] == id)
+            return kMsgBoxButtons[row].text[static_cast<std::size_t>(languageFlag)].data();
     }
     return nullptr;
 }

@@ -13,6 +13,7 @@
 #include "forms/command_texts.h"
 #include "forms/form_rules.h"
 #include "i18n/caption_rows.h"
+#include "i18n/msgbox_buttons.h"
 #include "link/link_texts.h"
 #include "link/radio_simulator.h"
 #include "link/transfer_messages.h"
@@ -69,6 +70,10 @@ val captions(int languageFlag) {
         rows.call<void>("push", captionRow("Commands", std::string(row.name), 0, row.text.str(language)));
     for (const auto& row : forms::pageTexts())
         rows.call<void>("push", captionRow("Page", std::string(row.name), 0, row.text.str(language)));
+    for (const auto& button : i18n::kMsgBoxButtons) {
+        rows.call<void>("push", captionRow("MsgBox", std::string(button.name), 0,
+                                           std::string(button.text[int(language)])));
+    }
     for (int i = 0; i < int(std::size(kLinkTextNames)); ++i) {
         rows.call<void>("push", captionRow("Link", kLinkTextNames[i], 0,
                                            link::kLinkTexts[i].str(language)));
@@ -268,6 +273,8 @@ EMSCRIPTEN_BINDINGS(pl63_core) {
         .function("compareWith", &WebDocument::compareWith)
         .function("channelSheet", &WebDocument::channelSheet)
         .function("report", &WebDocument::report)
+        .function("setLoginMode", &WebDocument::setLoginMode)
+        .function("loginMode", &WebDocument::loginMode)
         .function("history", &WebDocument::history)
         .function("undo", &WebDocument::undo)
         .function("redo", &WebDocument::redo);

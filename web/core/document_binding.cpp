@@ -232,7 +232,7 @@ void WebDocument::confirmBand(int position, bool confirmed) {
 
 val WebDocument::form(const std::string& window) const {
     val fields = val::array();
-    for (const forms::FormField& field : forms::formFields(window, document_.data(), language_)) {
+    for (const forms::FormField& field : forms::formFields(window, document_.data(), language_, loginMode_)) {
         val out = val::object();
         out.set("control", field.control);
         out.set("kind", std::string(kindName(field.kind)));
@@ -243,7 +243,7 @@ val WebDocument::form(const std::string& window) const {
         out.set("maxLength", field.maxLength);
         out.set("min", field.min);
         out.set("max", field.max);
-        out.set("enabled", true);
+        out.set("enabled", field.enabled);
         fields.call<void>("push", out);
     }
     return fields;
@@ -261,12 +261,17 @@ val WebDocument::checkForm(const std::string& window, const std::string& control
 
 val WebDocument::applyForm(const std::string& window, const val& values) {
     const forms::FormValues given = valuesFromJs(values);
-    // A Function Set list or check is its own step, named after the control.
-    const StepName name = window == "Frame2" && given.size() == 1
-                              ? i18n::stepName(given.begin()->first)
-                              : i18n::stepName(window);
     Status applied = Done{};
-    document_.change(name, [&](Codeplug& c) { applied = forms::applyFormValues(window, given, c); });
+    const auto apply = [&](Codeplug& c) { applied = forms::applyFormValues(window, given, c); };
+    if (window == "Frame1") {
+        // The password box is typed key by key: one step for the whole word.
+        document_.extend(i18n::stepName("password"), apply);
+    } else if (window == "Frame2" && given.size() == 1) {
+        // A Function Set list or check is its own step, named after the control.
+        document_.change(i18n::stepName(given.begin()->first), apply);
+    } else {
+        document_.change(i18n::stepName(window), apply);
+    }
     return outcome(applied, language_);
 }
 

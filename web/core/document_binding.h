@@ -48,6 +48,10 @@ public:
     val channelSheet(const std::string& date) const;
     std::string report() const;
 
+    // Login mode: the radio takes the password without the old one.
+    void setLoginMode(bool on) { loginMode_ = on; }
+    bool loginMode() const { return loginMode_; }
+
     val history() const;
     void undo() { document_.undo(); }
     void redo() { document_.redo(); }
@@ -65,6 +69,7 @@ private:
 
     StandInDocument document_;
     Language language_;
+    bool loginMode_ = false;
 };
 
 }  // namespace pl63::web

@@ -30,18 +30,17 @@ val WebLink::startPasswordChange(const std::string& oldPassword, const std::stri
     const Language language = document_.lang();
     engine_.setLanguage(language);
     const Status checked =
-        forms::checkPasswordChange(oldPassword, newPassword, confirm, loginMode_);
+        forms::checkPasswordChange(oldPassword, newPassword, confirm, loginMode());
     if (!checked) return outcome(checked, language);
     // Nothing changes unless the transfer really starts: a change the radio
     // never saw must not turn up in the password box or in a saved file.
     if (!portIsOpen()) return outcome(false, link::linkText(link::LinkText::PortNotOpen, language));
-    const std::string boxBefore = passwordBox_;
     // The radio checks its password against the password box before it
     // takes the new one.
-    if (!loginMode_) setPasswordBox(oldPassword);
+    if (!loginMode()) oldPasswordBox_ = forms::utf8ToLatin1(oldPassword);
     newPassword_ = forms::utf8ToLatin1(confirm);
     if (!engine_.startPasswordTransfer()) {
-        passwordBox_ = boxBefore;
+        oldPasswordBox_.reset();
         newPassword_.clear();
         return outcome(false);
     }
@@ -73,8 +72,14 @@ void WebLink::continueVerify() {
 }
 
 void WebLink::setPasswordBox(const std::string& text) {
+    val values = val::object();
+    values.set("Text2", forms::acceptedPasswordText(text));
+    document_.applyForm("Frame1", values);
+}
+
+std::string WebLink::passwordBoxText() {
     // Character fields carry the radio's single bytes.
-    passwordBox_ = forms::utf8ToLatin1(text);
+    return oldPasswordBox_.value_or(link::trimmedPassword(document_.data().CommPassword));
 }
 
 bool WebLink::portIsOpen() {
@@ -162,6 +167,7 @@ void WebLink::finishVerify(const std::string& readData) {
 void WebLink::transferEnded(link::LinkOutcome outcome) {
     using link::LinkOutcome;
     newPassword_.clear();
+    oldPasswordBox_.reset();
     const Language language = document_.lang();
     switch (outcome) {
         case LinkOutcome::ReadSucceeded:

@@ -3,6 +3,7 @@
 // Web Serial adapter or the simulated radio), the page's timers call the
 // ticks, and status, progress and messages go to the page. Nothing about
 // frames reaches JavaScript.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ public:
     void continueVerify();
     int blocksDone() const { return engine_.blocksDone(); }
     int blocksTotal() const { return engine_.blocksTotal(); }
-    void setLoginMode(bool on) { loginMode_ = on; }
+    void setLoginMode(bool on) { document_.setLoginMode(on); }
     void setPasswordBox(const std::string& text);
 
     // LinkHost.
@@ -48,10 +49,10 @@ public:
     void setCommandsEnabled(bool enabled) override;
     void prepareForTransfer() override {}
     void showMessage(const std::string& text, int style) override;
-    bool loginMode() override { return loginMode_; }
+    bool loginMode() override { return document_.loginMode(); }
     bool debugUnlocked() override { return false; }
     std::string commPassword() override;
-    std::string passwordBoxText() override { return passwordBox_; }
+    std::string passwordBoxText() override;
     std::string encodeImage() override;
     void decodeImage(const std::string& readData) override;
     void transferEnded(link::LinkOutcome outcome) override;
@@ -65,8 +66,8 @@ private:
     link::LinkEngine engine_;
     Codeplug sent_;
     bool statusVisible_ = false;
-    bool loginMode_ = false;
-    std::string passwordBox_;
+    // The password box while a password change runs: the old password.
+    std::optional<std::string> oldPasswordBox_;
     std::string newPassword_;  // while a password change runs
     bool verify_ = false;
     bool verifyPending_ = false;

@@ -188,13 +188,18 @@ export interface Document {
   /** The answer: OK clears the channels and takes the band; Cancel keeps everything. */
   confirmBand(position: number, confirmed: boolean): void;
 
-  /** Fields of "Frame2" (Function Set), "Form2" (debug), "Form4" (test frequencies),
-   *  "Form5" (optional functions), "Form6" (keys), "Form7" (embedded information). */
+  /** Fields of "Frame1" (Type selection: model list Combo10, password box Text2),
+   *  "Frame2" (Function Set), "Form2" (debug), "Form4" (test frequencies),
+   *  "Form5" (optional functions), "Form6" (keys), "Form7" (embedded information),
+   *  "FormUsePass" (the password window's boxes Text1..3; enabled follows login mode). */
   form(window: string): FormField[];
   /** The rules that run while a window is open, after `control` changed (texts
    *  filtered, Form5's priority/preferred channel). Form4 cells: snapTestFrequency. */
   checkForm(window: string, control: string, values: FormValues): FormCheck;
-  /** OK: writes the values as one undo step named after the window; refusals change nothing. */
+  /** OK: writes the values as one undo step named after the window (a single Function Set
+   *  control: after the control; "Frame1" Text2: the "communication password" step, one for
+   *  a word typed key by key); refusals change nothing. "FormUsePass" stores nothing:
+   *  its Create is Link.startPasswordChange. */
   applyForm(window: string, values: FormValues): Outcome;
 
   /** CSV or CHIRP CSV (detected); skipUnfit leaves out CHIRP rows the radio cannot hold. */
@@ -205,6 +210,10 @@ export interface Document {
   channelSheet(date: string): ChannelSheet;
   /** `pl63 show`'s text of the current data. */
   report(): string;
+
+  /** Login mode (session, not data): no password check; the password window's old/new boxes disabled. */
+  setLoginMode(on: boolean): void;
+  loginMode(): boolean;
 
   history(): HistoryState;
   undo(): void;
@@ -261,9 +270,9 @@ export interface Link {
   continueVerify(): void;
   blocksDone(): number;
   blocksTotal(): number;
-  /** Login mode (no password check; the password window's old/new boxes disabled). */
+  /** Same as Document.setLoginMode. */
   setLoginMode(on: boolean): void;
-  /** The main window's password box text, sent when the radio asks for it. */
+  /** The main window's password box typed: same as applyForm("Frame1", {Text2: text}). */
   setPasswordBox(text: string): void;
 }
 
@@ -295,7 +304,8 @@ export interface Pl63Core {
   /** Every caption in one language: the windows' tables ("Form1" main window with its
    *  menus, toolbar tooltips, grid header and panels; "Form2".."Form7", "FormUsePass",
    *  "frmAbout"), "Commands" (newWarning, compareTitle, ...), "Page" (the page's own
-   *  texts: tryWithoutRadio, noWebSerial, ...) and "Link" (the engine's texts). */
+   *  texts: tryWithoutRadio, noWebSerial, ...) and "Link" (the engine's texts) and "MsgBox" (the message boxes' buttons: ok,
+   *  cancel, yes, no, abort, ignore, retry, save, discard). */
   captions(language: Language): CaptionRow[];
   /** One caption; '' when there is no such row. */
   caption(window: string, control: string, index: number, language: Language): string;

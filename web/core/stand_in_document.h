@@ -30,6 +30,16 @@ public:
         history_.record(data_, name);
         return true;
     }
+    // A change that goes on (the password typed key by key): it joins the
+    // step before it when that has the same name.
+    bool extend(const StepName& name, const Edit& edit) {
+        Codeplug after = data_;
+        edit(after);
+        if (after == data_) return false;
+        data_ = std::move(after);
+        history_.extend(data_, name);
+        return true;
+    }
     void replace(const StepName& name, const Edit& edit, const std::string& file) {
         edit(data_);
         history_.record(data_, name);

@@ -115,3 +115,20 @@ test("compare with a file lists what differs, in the document's language", () =>
   assert.match(compared.heading, /s\.DAT/);
   doc.delete();
 });
+
+test("the password box is one step per word; login mode holds the password window's boxes", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.newCodeplug();
+  for (const typed of ["1", "12", "12a"]) assert.equal(doc.applyForm("Frame1", { Text2: typed }).ok, true);
+  assert.equal(doc.applyForm("Frame1", { Text2: "12 a" }).ok, false, "a blank is no password character");
+  assert.equal(doc.history().undoName, "communication password");
+  doc.undo();
+  assert.equal(doc.form("Frame1").find((f) => f.control === "Text2").value, "");
+  const enabled = (on) => {
+    doc.setLoginMode(on);
+    return doc.form("FormUsePass").map((f) => f.enabled);
+  };
+  assert.deepEqual(enabled(false), [true, true, true]);
+  assert.deepEqual(enabled(true), [false, false, true]);
+  doc.delete();
+});
