@@ -25,7 +25,16 @@ packages=(
   # and the manual pages, and builds a MIME database; the package is made by
   # CPack with dpkg-shlibdeps
   desktop-file-utils appstream man-db shared-mime-info file dpkg-dev
+  # make web: the core compiled to WebAssembly (em++), the page's browser
+  # tests in Debian's Chromium
+  emscripten chromium
 )
+
+# Node.js runs em++'s tools, the page's build and its tests. A node already
+# on the PATH (from Debian or elsewhere) will do; npm comes with it.
+if ! command -v node >/dev/null 2>&1; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

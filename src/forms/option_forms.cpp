@@ -249,6 +249,17 @@ std::vector<FormField> formFields(std::string_view window, const Codeplug& codep
     return fields;
 }
 
+std::vector<std::string> changedControls(std::string_view window, const FormValues& values,
+                                         const Codeplug& codeplug) {
+    std::vector<std::string> changed;
+    for (const FieldSpec& spec : specs(window)) {
+        const auto value = values.find(spec.control);
+        if (value != values.end() && !(value->second == spec.read(codeplug)))
+            changed.push_back(spec.control);
+    }
+    return changed;
+}
+
 Status applyFormValues(std::string_view window, const FormValues& values, Codeplug& codeplug) {
     Codeplug edited = codeplug;
     for (const FieldSpec& spec : specs(window)) {

@@ -12,7 +12,7 @@
 
 #include "codec/codeplug.h"
 #include "codec/result.h"
-#include "codec/test_frequency.h"
+#include "codec/debug_frequency.h"
 
 namespace pl63::forms {
 
@@ -55,6 +55,11 @@ struct FormCheck {
 // holds the window's controls as the user left them.
 FormCheck checkFormChange(std::string_view window, std::string_view control, FormValues values,
                           const Codeplug& codeplug);
+
+// The controls whose value in `values` differs from what the window shows
+// for `codeplug`, in the window's order.
+std::vector<std::string> changedControls(std::string_view window, const FormValues& values,
+                                         const Codeplug& codeplug);
 
 // OK: the values named are written into the stores; controls not named keep
 // their stores. A value of the wrong kind or outside its control's range is

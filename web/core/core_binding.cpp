@@ -6,7 +6,7 @@
 #include "codec/dat_file.h"
 #include "codec/frequency_entry.h"
 #include "codec/grid_texts.h"
-#include "codec/test_frequency.h"
+#include "codec/debug_frequency.h"
 #include "codec/tone_code.h"
 #include "codec/tone_entry.h"
 #include "document_binding.h"

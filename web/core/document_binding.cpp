@@ -266,9 +266,10 @@ val WebDocument::applyForm(const std::string& window, const val& values) {
     if (window == "Frame1") {
         // The password box is typed key by key: one step for the whole word.
         document_.extend(i18n::stepName("password"), apply);
-    } else if (window == "Frame2" && given.size() == 1) {
+    } else if (const auto changed = forms::changedControls(window, given, document_.data());
+               window == "Frame2" && changed.size() == 1) {
         // A Function Set list or check is its own step, named after the control.
-        document_.change(i18n::stepName(given.begin()->first), apply);
+        document_.change(i18n::stepName(changed.front()), apply);
     } else {
         document_.change(i18n::stepName(window), apply);
     }

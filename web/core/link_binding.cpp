@@ -15,6 +15,7 @@ bool WebLink::startRead() {
     engine_.setLanguage(document_.lang());
     verify_ = false;
     verifying_ = false;
+    writing_ = false;
     return engine_.startRead();
 }
 
@@ -22,6 +23,7 @@ bool WebLink::startWrite(bool verify) {
     engine_.setLanguage(document_.lang());
     verify_ = verify;
     verifying_ = false;
+    writing_ = true;
     return engine_.startWrite();
 }
 
@@ -39,6 +41,7 @@ val WebLink::startPasswordChange(const std::string& oldPassword, const std::stri
     // takes the new one.
     if (!loginMode()) oldPasswordBox_ = forms::utf8ToLatin1(oldPassword);
     newPassword_ = forms::utf8ToLatin1(confirm);
+    writing_ = false;
     if (!engine_.startPasswordTransfer()) {
         oldPasswordBox_.reset();
         newPassword_.clear();
@@ -65,6 +68,7 @@ void WebLink::continueVerify() {
     if (!verifyPending_) return;
     verifyPending_ = false;
     verifying_ = true;
+    writing_ = false;
     if (!engine_.startRead()) {
         verifying_ = false;
         ended("timedOut");
@@ -128,11 +132,15 @@ void WebLink::setCommandsEnabled(bool enabled) {
 }
 
 void WebLink::showMessage(const std::string& text, int style) {
-    const bool writeStopped = engine_.LinkFinished() && engine_.LinkMode() == "W";
-    callbacks_.call<void>("message",
-                          link::transferMessage(text, writeStopped, engine_.blocksDone(),
-                                                engine_.blocksTotal(), document_.lang()),
-                          style);
+    const Language language = document_.lang();
+    std::string shown = link::transferMessage(text, writing_ && engine_.LinkFinished(),
+                                              engine_.blocksDone(), engine_.blocksTotal(), language);
+    // The write itself went through; only its check did not.
+    if (verifying_ && engine_.LinkFinished())
+        shown += "\n\n" + link::kVerifyStopped.str(language) + "\n" +
+                 link::stoppedTransferText(false, engine_.blocksDone(), engine_.blocksTotal())
+                     .in(language);
+    callbacks_.call<void>("message", shown, style);
 }
 
 std::string WebLink::commPassword() {
@@ -189,9 +197,8 @@ void WebLink::transferEnded(link::LinkOutcome outcome) {
         case LinkOutcome::TimedOut: break;
         case LinkOutcome::PasswordWrong: return ended("passwordWrong");
         case LinkOutcome::Cancelled: {
-            const bool write = engine_.LinkMode() == "W";
             const link::CancelNotice notice =
-                link::cancelNotice(write, engine_.blocksDone(), engine_.blocksTotal(), language);
+                link::cancelNotice(writing_, engine_.blocksDone(), engine_.blocksTotal(), language);
             setStatusText(notice.status);
             setStatusVisible(true);
             if (notice.message) callbacks_.call<void>("message", *notice.message, int(link::StyleCritical));

@@ -69,6 +69,7 @@ private:
     // The password box while a password change runs: the old password.
     std::optional<std::string> oldPasswordBox_;
     std::string newPassword_;  // while a password change runs
+    bool writing_ = false;  // the transfer running (or last run) is a write
     bool verify_ = false;
     bool verifyPending_ = false;
     bool verifying_ = false;

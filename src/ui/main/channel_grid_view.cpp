@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "forms/grid_choices.h"
 #include "i18n/caption_tables.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
@@ -201,12 +202,8 @@ void ChannelGridView::clickCurrentCell() {
     GridClickArmed = false;
     if (currentRow() < 0 || currentColumn() < 0) return;
     const int row = channelOf(currentRow());
-    int col = currentColumn();
-    // A channel is created by entering its receive frequency first.
-    if (!context_.codeplug.channels.inUse(row)) {
-        col = ColRxFrequency;
-        setCurrentCell(tableRow(row), col);
-    }
+    const int col = forms::columnToEdit(context_.codeplug.channels, row, currentColumn());
+    if (col != currentColumn()) setCurrentCell(tableRow(row), col);
     editRow_ = row;
     editCol_ = col;
     if (col == ColNumber) return;

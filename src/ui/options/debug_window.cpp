@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "forms/form_rules.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/step_names.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr int kWidthTwips = 5475;
 constexpr int kHeightTwips = 3630;
 
-constexpr int kTuneMin = 0;
-constexpr int kTuneMax = 255;
+using forms::kTuneMax;
+using forms::kTuneMin;
 constexpr int kSmallStep = 1;
 constexpr int kLargeStep = 5;
 

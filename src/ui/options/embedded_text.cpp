@@ -3,7 +3,7 @@
 namespace pl63::ui {
 
 bool isEmbeddedTextCharacter(QChar c) {
-    return c.unicode() >= 0x20 && c.unicode() <= 0x7E;
+    return forms::isEmbeddedTextCharacter(c.unicode());
 }
 
 QValidator::State EmbeddedTextValidator::validate(QString& input, int& position) const {

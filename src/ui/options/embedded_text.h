@@ -8,10 +8,12 @@
 #include <QString>
 #include <QValidator>
 
+#include "forms/form_rules.h"
+
 namespace pl63::ui {
 
 // Characters a key press is checked against: the 33rd is refused.
-inline constexpr int kEmbeddedLineLength = 32;
+using forms::kEmbeddedLineLength;
 
 bool isEmbeddedTextCharacter(QChar c);
 

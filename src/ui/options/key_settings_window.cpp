@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "forms/form_rules.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/step_names.h"
@@ -21,11 +22,8 @@ constexpr int kHeightTwips = 4275;
 
 // Automatic dial-up .. Delete temporary; the stored value is the position.
 constexpr int kKeyFunctionCount = 12;
-// Shown for a stored value that is no position of the list.
-constexpr int kOffPosition = 1;
-
 int shownPosition(int stored) {
-    return stored >= 0 && stored < kKeyFunctionCount ? stored : kOffPosition;
+    return forms::shownSideKeyPosition(stored);
 }
 
 }  // namespace

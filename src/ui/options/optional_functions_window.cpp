@@ -8,6 +8,7 @@
 
 #include "codec/bilingual.h"
 #include "codec/conversions.h"
+#include "forms/form_rules.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/localized_msgbox.h"
@@ -30,12 +31,9 @@ constexpr int kRetraceSteps = 91;  // 0.50 S .. 5.00 S after "Empty"
 // The designated captions of the TuneMode gesture, in the gesture's order.
 enum DesignatedCaption : int { CaptionPttId = 0, CaptionDuplicate = 1, CaptionPreferred = 2 };
 
-constexpr Bilingual kFixedNeedsChannel{
-    "当设定为‘固定’时信道不可为空，请重设！",
-    "A fixed priority needs a channel, but all channels are empty. Please set it again!"};
-constexpr Bilingual kFixedNeedsChannelTitle{"提示", "Prompt"};
-constexpr Bilingual kEmptyChannelRefused{"不可选择空信道，请重新选择！",
-                                         "An empty channel cannot be chosen. Please choose again!"};
+using forms::kEmptyChannelRefused;
+using forms::kFixedNeedsChannel;
+using forms::kFixedNeedsChannelTitle;
 
 QString text(const Bilingual& texts, Language language) {
     return QString::fromUtf8(texts.in(language).data(),
@@ -237,9 +235,7 @@ void OptionalFunctionsWindow::acceptEdits() {
 // such channel is taken, and without any the priority goes back to "No".
 void OptionalFunctionsWindow::priorityChanged(int position) {
     if (position != kPriorityFixed) return;
-    const ChannelGrid& grid = context_.codeplug.channels;
-    for (int channel = 1; channel <= kChannelCount; ++channel) {
-        if (!grid.inUse(channel)) continue;
+    if (const int channel = forms::firstChannelInUse(context_.codeplug.channels); channel != 0) {
         rememberedChannel_ = channel;
         preferredChannel_->setCurrentIndex(channel - 1);
         return;

@@ -3,13 +3,7 @@
 namespace pl63::ui {
 
 QValidator::State ScanDelayValidator::validate(QString& input, int&) const {
-    if (input.isEmpty()) return Acceptable;
-    for (QChar c : input) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
-    }
-    bool ok = false;
-    const int seconds = input.toInt(&ok);
-    return ok && seconds <= kScanDelayMaxSeconds ? Acceptable : Invalid;
+    return forms::isScanDelayText(input.toStdString()) ? Acceptable : Invalid;
 }
 
 ScanDelayField makeScanDelayField(QWidget* parent, const QString& textName,

@@ -18,9 +18,11 @@
 #include <QValidator>
 #include <QWidget>
 
+#include "forms/form_rules.h"
+
 namespace pl63::ui {
 
-inline constexpr int kScanDelayMaxSeconds = 300;
+using forms::kScanDelayMaxSeconds;
 
 class ScanDelayValidator : public QValidator {
 public:

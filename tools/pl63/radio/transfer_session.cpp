@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "link/transfer_messages.h"
 #include "link/transfer_report.h"
 #include "settings/port_map.h"
 #include "stop_signals.h"
@@ -11,7 +12,7 @@ namespace {
 
 // A radio leaves programming mode on the end frame; give it a moment before
 // the read-back of --verify opens the next session.
-constexpr int kPauseBeforeVerifyMs = 300;
+using link::kPauseBeforeVerifyMs;
 
 const Bilingual kInterrupted{"已中断", "Interrupted"};
 // After "where: not present": what a command-line user does about it (the
@@ -20,8 +21,6 @@ const Bilingual kNamePortHint{
     "请在 --port 后给出对讲机所接串口的设备路径或链接（例如 /dev/ttyUSB0），或端口号 1 至 20。",
     "Give --port the path of the serial device or link the radio's cable is on (such as "
     "/dev/ttyUSB0), or a port number 1 to 20."};
-const Bilingual kVerifyStopped{"写频已完成，但校验用的回读没有完成：",
-                               "The write went through, but the read-back for --verify did not:"};
 
 }  // namespace
 
@@ -106,7 +105,7 @@ void TransferSession::onEnded(link::LinkOutcome outcome) {
         return;
     }
     if (outcome == LinkOutcome::Cancelled) notes_.push_back(kInterrupted.str(request_.language));
-    if (verifying_) notes_.push_back(kVerifyStopped.str(request_.language));
+    if (verifying_) notes_.push_back(link::kVerifyStopped.str(request_.language));
     const bool write = engine.LinkMode() == link::LinkMode::Write;
     notes_.push_back(link::stoppedTransferText(write, engine.blocksDone(), engine.blocksTotal())
                          .in(request_.language));

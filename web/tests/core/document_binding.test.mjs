@@ -116,12 +116,17 @@ test("compare with a file lists what differs, in the document's language", () =>
   doc.delete();
 });
 
-test("the password box is one step per word; login mode holds the password window's boxes", () => {
+test("steps of the type selection and Function Set panels; login mode holds the password window's boxes", () => {
   const doc = new core.Document(ENGLISH);
   doc.newCodeplug();
   for (const typed of ["1", "12", "12a"]) assert.equal(doc.applyForm("Frame1", { Text2: typed }).ok, true);
   assert.equal(doc.applyForm("Frame1", { Text2: "12 a" }).ok, false, "a blank is no password character");
   assert.equal(doc.history().undoName, "communication password");
+  doc.undo();
+  // The whole panel handed over, one list changed: the step is that list's.
+  const panel = Object.fromEntries(doc.form("Frame2").map((f) => [f.control, f.value]));
+  assert.equal(doc.applyForm("Frame2", { ...panel, Combo3: 2 }).ok, true);
+  assert.equal(doc.history().undoName, "Time-out");
   doc.undo();
   assert.equal(doc.form("Frame1").find((f) => f.control === "Text2").value, "");
   const enabled = (on) => {
