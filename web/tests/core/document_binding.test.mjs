@@ -137,3 +137,56 @@ test("steps of the type selection and Function Set panels; login mode holds the 
   assert.deepEqual(enabled(true), [false, false, true]);
   doc.delete();
 });
+
+test("the band question: the same band asks nothing, Cancel changes nothing, OK clears the channels", () => {
+  const doc = new core.Document(CHINESE);
+  doc.openDat(sample, "s.DAT");
+  const band = doc.band();
+  assert.equal(doc.chooseBand(band).ask, false);
+  const other = (band + 1) % core.bands().length;
+  const choice = doc.chooseBand(other);
+  assert.equal(choice.ask, true);
+  assert.match(choice.question, /[\u4e00-\u9fff]/);
+  const before = doc.saveDat();
+  doc.confirmBand(other, false);
+  assert.deepEqual(doc.saveDat(), before);
+  assert.equal(doc.isModified(), false);
+  doc.confirmBand(other, true);
+  assert.equal(doc.band(), other);
+  assert.equal(doc.grid().some((row) => row[1] !== ""), false);
+  doc.undo();
+  assert.deepEqual(doc.saveDat(), before, "one step takes it all back");
+  doc.delete();
+});
+
+test("our CSV: a refusal names line and column and changes nothing; DCS digits 8/9 warn", () => {
+  for (const language of [CHINESE, ENGLISH]) {
+    const doc = new core.Document(language);
+    doc.openDat(sample, "s.DAT");
+    const before = doc.saveDat();
+    const header = doc.exportChannels("pl63").split("\n")[0];
+    const refused = doc.importChannels(`${header}\n3,999,Off,,,,,,\n`, false);
+    assert.equal(refused.ok, false);
+    assert.match(refused.message, /2/, "line 2");
+    assert.deepEqual(doc.saveDat(), before);
+    const warned = doc.importChannels(`${header}\n3,435.5,D089N,,,,,,\n`, false);
+    assert.equal(warned.ok, true, warned.message);
+    assert.equal(warned.format, "pl63");
+    assert.equal(warned.warnings.length, 1);
+    assert.equal(warned.listLines, `${warned.warnings[0]}\n`);
+    assert.equal(doc.history().undoName, language === ENGLISH ? "Import" : "导入");
+    doc.delete();
+  }
+});
+
+test("the channel sheet is in the document's language and names the file", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.openDat(sample, "club.DAT");
+  const sheet = doc.channelSheet("2026-12-09");
+  assert.deepEqual(sheet.gridHeader, core.captions(ENGLISH)
+    .filter((r) => r.window === "Form1" && r.control === "Grid1").map((r) => r.text));
+  assert.deepEqual(sheet.channels, doc.grid());
+  assert.ok(sheet.facts.some(([, value]) => value === "club.DAT"));
+  assert.ok(sheet.facts.some(([, value]) => value === "2026-12-09"));
+  doc.delete();
+});

@@ -29,7 +29,8 @@ function session(doc, radio) {
     message: (text) => seen.messages.push(text),
     ended: (outcome) => (seen.outcome = outcome),
   });
-  const run = ({ cancelAfterFrames = Infinity, limitMs = 120_000 } = {}) => {
+  // `during` runs once, as the user would act, after that many frames went out.
+  const run = ({ cancelAfterFrames = Infinity, during = [Infinity, null], limitMs = 120_000 } = {}) => {
     for (let ms = 0; ms < limitMs && (seen.outcome === null || link.busy()); ms += 100) {
       // One reply a turn, so a cancel can come between two of them.
       if (pending.length) {
@@ -38,6 +39,7 @@ function session(doc, radio) {
         link.received(arrival.bytes);
       }
       if (seen.frames.length >= cancelAfterFrames) link.cancel();
+      if (seen.frames.length >= during[0] && during[1]) during.pop()();
       if (link.verifyPending()) link.continueVerify();
       if (seen.timer2 && ms % 200 === 0) link.tick2();
       if (seen.timer1 && ms % 500 === 0) link.tick1();
@@ -92,4 +94,52 @@ test("read, write with verify, cancel and a stalled write against the simulated 
     radio.delete();
     doc.delete();
   }
+});
+
+test("the password change: refusals before anything is sent, then the radio and the data take it", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.openDat(sample, "s.DAT");
+  const radio = radioWith(sample);
+  const { link, seen, run } = session(doc, radio);
+  for (const [old, next, confirm] of [["", "abc", "abc"], ["1", "abc", "abd"]]) {
+    const refused = link.startPasswordChange(old, next, confirm);
+    assert.equal(refused.ok, false);
+    assert.notEqual(refused.message, "");
+    assert.equal(seen.frames.length, 0);
+  }
+  link.setLoginMode(true);
+  assert.equal(link.startPasswordChange("", "", "new.1").ok, true);
+  run();
+  assert.equal(seen.outcome, "passwordChanged");
+  assert.equal(doc.form("Frame1").find((f) => f.control === "Text2").value, "new.1");
+  assert.equal(doc.history().undoName, "Password set");
+  const stored = new TextDecoder().decode(radio.memory().slice(0x1b0, 0x1b5));
+  assert.equal(stored, "new.1");
+  link.delete();
+  radio.delete();
+  doc.delete();
+});
+
+test("edits made while a write runs stay modified; a closed port is told and nothing starts", () => {
+  const doc = new core.Document(ENGLISH);
+  doc.openDat(sample, "s.DAT");
+  const radio = radioWith(sample);
+  const { link, seen, run } = session(doc, radio);
+  assert.equal(link.startWrite(false), true);
+  let edited = null;
+  run({ during: [8, () => (edited = doc.commitCell(16, 1, "470"))] });
+  assert.equal(edited?.changed, true);
+  assert.equal(seen.outcome, "written");
+  assert.equal(doc.isModified(), true, "the radio holds the older channel 16");
+  link.delete();
+
+  const closed = new core.Link(doc, { ...Object.fromEntries(["send", "timer1", "timer2", "status",
+    "statusVisible", "progressShow", "progress", "progressHide", "commandsEnabled", "ended"]
+    .map((name) => [name, () => {}])), portIsOpen: () => false, message: (text) => seen.messages.push(text) });
+  seen.messages.length = 0;
+  assert.equal(closed.startRead(), false);
+  assert.equal(seen.messages.length, 1);
+  closed.delete();
+  radio.delete();
+  doc.delete();
 });
