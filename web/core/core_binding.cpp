@@ -271,6 +271,7 @@ EMSCRIPTEN_BINDINGS(pl63_core) {
         .function("importChannels", &WebDocument::importChannels)
         .function("exportChannels", &WebDocument::exportChannels)
         .function("compareWith", &WebDocument::compareWith)
+        .function("compareWith", &WebDocument::compareWithBytes)
         .function("channelSheet", &WebDocument::channelSheet)
         .function("report", &WebDocument::report)
         .function("setLoginMode", &WebDocument::setLoginMode)

@@ -45,6 +45,7 @@ public:
     val importChannels(const std::string& csv, bool skipUnfit);
     std::string exportChannels(const std::string& format) const;
     val compareWith(const val& bytes, const std::string& fileName) const;
+    val compareWithBytes(const val& bytes) const { return compareWith(bytes, {}); }
     val channelSheet(const std::string& date) const;
     std::string report() const;
 

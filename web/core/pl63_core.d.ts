@@ -206,7 +206,7 @@ export interface Document {
   importChannels(csv: string, skipUnfit: boolean): ImportOutcome;
   exportChannels(format: "pl63" | "chirp"): string;
   /** Compare with a .DAT file's bytes; the file's name goes into the heading. */
-  compareWith(bytes: Uint8Array, fileName: string): CompareOutcome;
+  compareWith(bytes: Uint8Array, fileName?: string): CompareOutcome;
   channelSheet(date: string): ChannelSheet;
   /** `pl63 show`'s text of the current data. */
   report(): string;
