@@ -105,6 +105,7 @@ bool validCell(int row, int column) {
 
 WebDocument::WebDocument(int languageFlag) : language_(languageOf(languageFlag)) {
     document_.translate(language_);
+    document_.startOver();
 }
 
 void WebDocument::setLanguage(int languageFlag) {
@@ -138,7 +139,7 @@ val WebDocument::image() const {
 }
 
 std::string WebDocument::unsavedQuestion() const {
-    const std::string& file = document_.file();
+    const std::string& file = document_.filePath();
     const std::string name = file.substr(file.find_last_of("/\\") + 1);
     return i18n::unsavedQuestion(QString::fromStdString(name), int(language_)).toStdString();
 }
@@ -265,7 +266,7 @@ val WebDocument::applyForm(const std::string& window, const val& values) {
     const auto apply = [&](Codeplug& c) { applied = forms::applyFormValues(window, given, c); };
     if (window == "Frame1") {
         // The password box is typed key by key: one step for the whole word.
-        document_.extend(i18n::stepName("password"), apply);
+        document_.changeOngoing(i18n::stepName("password"), apply);
     } else if (const auto changed = forms::changedControls(window, given, document_.data());
                window == "Frame2" && changed.size() == 1) {
         // A Function Set list or check is its own step, named after the control.
@@ -323,7 +324,7 @@ val WebDocument::compareWith(const val& bytes, const std::string& fileName) cons
 }
 
 val WebDocument::channelSheet(const std::string& date) const {
-    const std::string& file = document_.file();
+    const std::string& file = document_.filePath();
     const report::ChannelSheet sheet = report::channelSheet(
         document_.data(), language_, file.substr(file.find_last_of("/\\") + 1), date);
     val out = val::object();
@@ -351,7 +352,7 @@ std::string WebDocument::report() const {
 }
 
 val WebDocument::history() const {
-    const CodeplugHistory& history = document_.history();
+    const EditedCodeplug& history = document_;
     const int flag = int(language_);
     val out = val::object();
     out.set("canUndo", history.canUndo());

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "codec/codeplug.h"
+#include "codec/edited_codeplug.h"
 #include "js_values.h"
-#include "stand_in_document.h"
 
 namespace pl63::web {
 
@@ -20,7 +20,7 @@ public:
     val openDat(const val& bytes, const std::string& fileName);
     val saveDat() const;
     void markSaved(const std::string& fileName) { document_.markSaved(fileName); }
-    std::string fileName() const { return document_.file(); }
+    std::string fileName() const { return document_.filePath(); }
     bool isModified() const { return document_.isModified(); }
     val image() const;
     std::string unsavedQuestion() const;
@@ -68,7 +68,7 @@ public:
 private:
     val cellOutcome(bool changed, const std::string& message = {}) const;
 
-    StandInDocument document_;
+    EditedCodeplug document_;
     Language language_;
     bool loginMode_ = false;
 };
