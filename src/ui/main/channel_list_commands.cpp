@@ -16,6 +16,9 @@
 #include "codec/image_codec.h"
 #include "codec/safe_file.h"
 #include "codec/shown_text.h"
+#include "forms/channel_import.h"
+#include "forms/command_texts.h"
+#include "forms/file_comparison.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "report/channel_sheet.h"
@@ -28,15 +31,13 @@ namespace {
 
 constexpr Bilingual kCsvFilter{"信道表 CSV (*.csv *.CSV)", "Channel list CSV (*.csv *.CSV)"};
 constexpr Bilingual kPdfFilter{"PDF (*.pdf)", "PDF (*.pdf)"};
-constexpr Bilingual kLeftOutTitle{"未导入的行", "Rows left out"};
-constexpr Bilingual kLeftOutHeading{"对讲机容纳不下这些行，其他行已导入：",
-                                    "The radio cannot hold these rows; the others were imported:"};
-constexpr Bilingual kWarningsTitle{"导入警告", "Import warnings"};
-constexpr Bilingual kWarningsHeading{"已导入，但请注意：", "Imported, but note:"};
-constexpr Bilingual kCompareTitle{"与文件比较", "Compare with file"};
-constexpr Bilingual kNoDifference{"与该文件没有差别。", "No difference from the file."};
-constexpr Bilingual kCannotRead{"无法读取文件：", "Cannot read the file: "};
-constexpr Bilingual kNotWritten{"文件没有写入：", "The file was not written: "};
+
+// The texts the browser page shows for the same commands.
+Bilingual commandText(std::string_view name) {
+    return forms::namedText(forms::commandTexts(), name);
+}
+const Bilingual kCannotRead = commandText("cannotRead");
+const Bilingual kNotWritten = commandText("notWritten");
 
 // A channel list is a few kilobytes; anything far larger is no channel list.
 constexpr qint64 kMaxCsvBytes = 1 << 20;
@@ -130,39 +131,17 @@ void ChannelListCommands::importChannels() {
     const QByteArray bytes = file.readAll();
     const std::string csv(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 
-    const Codeplug& data = context_.document.data();
-    const BandEntry* band = bandAt(data.band);
-    if (!band) band = bandAt(0);
-    const FrequencyBand limits{band->lowMHz, band->highMHz};
+    // The window takes what fits and lists the rest, as --skip-unfit does.
     const Language lang = language();
-    ChannelGrid channels = data.channels;
-    std::vector<LeftOutRow> leftOut;
-    std::vector<ErrorText> warnings;
-    if (detectChannelCsvFormat(csv) == ChannelCsvFormat::Chirp) {
-        // The window takes what fits and lists the rest, as --skip-unfit does.
-        auto imported = importChirpCsv(csv, channels, limits, lang, UnfitRows::LeaveOut);
-        if (!imported) return tell({imported.error().zh, imported.error().en});
-        leftOut = std::move(imported.value());
-    } else {
-        // DCS codes with the digit 8 or 9 are imported as typed, but the
-        // radio reads another code: the warnings say which.
-        Status imported = importChannelsCsv(csv, channels, limits, lang, &warnings);
-        if (!imported) return tell({imported.error().zh, imported.error().en});
-    }
-    context_.document.change(i18n::stepName("import"),
-                             [&](Codeplug& codeplug) { codeplug.channels = channels; });
+    const auto imported = forms::importChannelList(csv, context_.document.data(), lang, true);
+    if (!imported) return tell({imported.error().zh, imported.error().en});
+    context_.document.change(i18n::stepName("import"), [&](Codeplug& codeplug) {
+        codeplug.channels = imported.value().channels;
+    });
     showChannels_();
-    if (leftOut.empty() && warnings.empty()) return;
-    std::string lines;
-    for (const LeftOutRow& row : leftOut) {
-        lines += (lang == Language::English ? "line " : "第 ") + std::to_string(row.line) +
-                 (lang == Language::English ? " (" : " 行（") + shownText(row.frequency) +
-                 (lang == Language::English ? "): " : "）：") + row.reason.in(lang) + "\n";
-    }
-    for (const ErrorText& warning : warnings) lines += warning.in(lang) + "\n";
-    const bool onlyWarnings = leftOut.empty();
-    showList(onlyWarnings ? kWarningsTitle : kLeftOutTitle,
-             qtext((onlyWarnings ? kWarningsHeading : kLeftOutHeading).str(lang)), lines);
+    const forms::ImportReport report = forms::importReport(imported.value(), lang);
+    if (report.title.empty()) return;
+    showList(Bilingual{report.title, report.title}, qtext(report.heading), report.lines);
 }
 
 void ChannelListCommands::exportChannels(Layout layout) {
@@ -183,17 +162,11 @@ void ChannelListCommands::compareWithFile() {
     if (path.isEmpty()) return;
     const Result<MemoryImage> image = readDatFile(localPath(path));
     if (!image) return tell({image.error().zh, image.error().en});
-    const Language lang = language();
-    Codeplug other;
-    DecodeImage(image.value(), other, lang);
-    // What the window holds, as a file saved now would give it back.
-    Codeplug shown;
-    DecodeImage(EncodeImage(context_.document.data(), lang), shown, lang);
-    const std::string lines = report::codeplugDifferences(shown, other, lang);
-    if (lines.empty()) return tell(kNoDifference);
-    const QString heading = QStringLiteral("A: ") + qtext(Bilingual{"本窗口", "this window"}.str(lang)) +
-                            QStringLiteral("    B: ") + QFileInfo(path).fileName();
-    showList(kCompareTitle, heading, lines);
+    const forms::FileComparison comparison =
+        forms::compareWithFile(context_.document.data(), image.value(),
+                               QFileInfo(path).fileName().toStdString(), language());
+    if (comparison.lines.empty()) return tell(commandText("noDifference"));
+    showList(commandText("compareTitle"), qtext(comparison.heading), comparison.lines);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "codec/impossible_values.h"
+#include "forms/command_texts.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "settings/port_map.h"
@@ -18,8 +19,8 @@
 namespace pl63::ui {
 namespace {
 
-constexpr Bilingual kNewWarning{"所有信道的数据将被清除！", "All channel data will be clear."};
-constexpr Bilingual kNewWarningTitle{"警告", "Warnning"};
+const Bilingual kNewWarning = forms::namedText(forms::commandTexts(), "newWarning");
+const Bilingual kNewWarningTitle = forms::namedText(forms::commandTexts(), "newWarningTitle");
 constexpr Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？",
                                        "This file already exists, whether to cover?"};
 constexpr Bilingual kMissingRecent{"文件不存在，已从最近文件列表中移除：\n",

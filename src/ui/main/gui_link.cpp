@@ -3,6 +3,7 @@
 #include "codec/image_codec.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
+#include "link/transfer_messages.h"
 #include "link/transfer_report.h"
 #include "ui/app_context.h"
 #include "ui/main/port_window.h"
@@ -80,17 +81,12 @@ void GuiLink::prepareForTransfer() {
 }
 
 void GuiLink::showMessage(const std::string& text, int style) {
-    QString shown = QString::fromStdString(text);
-    // The time-out of a write: the general error alone would not tell the
-    // user that the radio now holds part of the new settings.
-    if (transferRunning_ && engine().LinkFinished() &&
-        engine().LinkMode() == link::LinkMode::Write) {
-        shown += QStringLiteral("\n\n") +
-                 QString::fromStdString(
-                     link::stoppedTransferText(true, engine().blocksDone(), engine().blocksTotal())
-                         .in(language()));
-    }
-    i18n::LocalizedMsgBox(view_.messageOwner(), context_.state.LanguageFlag, shown, style);
+    const bool writeStopped = transferRunning_ && engine().LinkFinished() &&
+                              engine().LinkMode() == link::LinkMode::Write;
+    const std::string shown = link::transferMessage(text, writeStopped, engine().blocksDone(),
+                                                    engine().blocksTotal(), language());
+    i18n::LocalizedMsgBox(view_.messageOwner(), context_.state.LanguageFlag,
+                          QString::fromStdString(shown), style);
 }
 
 bool GuiLink::loginMode() {
@@ -102,11 +98,7 @@ bool GuiLink::debugUnlocked() {
 }
 
 std::string GuiLink::commPassword() {
-    // A decoded password may still carry the blanks the radio had.
-    const std::string& password = context_.codeplug.CommPassword;
-    const auto first = password.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return password.substr(first, password.find_last_not_of(' ') - first + 1);
+    return link::trimmedPassword(context_.codeplug.CommPassword);
 }
 
 std::string GuiLink::passwordBoxText() {
@@ -138,14 +130,11 @@ void GuiLink::transferEnded(link::LinkOutcome outcome) {
     if (ours) view_.setTransferCancellable(false);
     if (ours && outcome == link::LinkOutcome::Cancelled && !quietEnd_) {
         const bool write = engine().LinkMode() == link::LinkMode::Write;
-        const int done = engine().blocksDone();
-        const int total = engine().blocksTotal();
-        setStatusText(link::cancelledTransferText(write, done, total).in(language()));
+        const link::CancelNotice notice =
+            link::cancelNotice(write, engine().blocksDone(), engine().blocksTotal(), language());
+        setStatusText(notice.status);
         setStatusVisible(true);
-        if (write && done > 0) {
-            showMessage(link::stoppedTransferText(true, done, total).in(language()),
-                        link::StyleCritical);
-        }
+        if (notice.message) showMessage(*notice.message, link::StyleCritical);
     }
     // The question about stopping it asks about nothing any more.
     if (ours && closeQuestion_) closeQuestion_->withdraw();

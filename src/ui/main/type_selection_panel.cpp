@@ -3,6 +3,7 @@
 #include <QFormLayout>
 
 #include "codec/band.h"
+#include "forms/grid_choices.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
@@ -10,9 +11,8 @@
 namespace pl63::ui {
 namespace {
 
-constexpr Bilingual kBandQuestion{"改变频段将清除频道列表，确定吗？",
-                                  "Change frequency channel list will remove, sure?"};
-constexpr Bilingual kBandQuestionTitle{"注意！", "Attention!"};
+using forms::kBandQuestion;
+using forms::kBandQuestionTitle;
 
 QLabel* designLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -6,10 +6,12 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "forms/form_rules.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
 #include "i18n/localized_msgbox.h"
 #include "i18n/step_names.h"
+#include "link/link_texts.h"
 #include "ui/app_context.h"
 #include "ui/twips.h"
 
@@ -96,32 +98,28 @@ void PasswordWindow::followLoginMode(bool on) {
     newPassword_->setEnabled(!on);
 }
 
-int PasswordWindow::warn(const char* zh, const char* en, int style) {
+int PasswordWindow::warn(const ErrorText& text, int style) {
     const int flag = context_.state.LanguageFlag;
-    const char* text = flag == i18n::kFlagEnglish ? en : zh;
-    return i18n::LocalizedMsgBox(this, flag, QString::fromUtf8(text), style);
+    return i18n::LocalizedMsgBox(this, flag,
+                                 QString::fromStdString(text.in(context_.state.language())), style);
 }
 
 void PasswordWindow::createPassword() {
-    if (!context_.state.LoginMode()) {
-        if (oldPassword_->text().isEmpty() || newPassword_->text().isEmpty()) {
-            warn("密码不能为空，请重输！", "Password cannot be empty, please re-enter!",
-                 i18n::StyleOkOnly);
-            return;
-        }
-        if (confirmPassword_->text() != newPassword_->text()) {
+    const Status checked = forms::checkPasswordChange(
+        oldPassword_->text().toStdString(), newPassword_->text().toStdString(),
+        confirmPassword_->text().toStdString(), context_.state.LoginMode());
+    if (!checked) {
+        // Both boxes filled: it was the confirmation, which is typed again.
+        if (!oldPassword_->text().isEmpty() && !newPassword_->text().isEmpty())
             confirmPassword_->clear();
-            warn("确认密码不对，请重输！", "Confirm password is incorrect, please rewrite!",
-                 i18n::StyleOkOnly);
-            return;
-        }
+        warn(checked.error(), i18n::StyleOkOnly);
+        return;
     }
     // Nothing changes unless the transfer really starts: a change the radio
     // never saw must not turn up in the password box or in a saved file.
     if (!context_.portIsOpen || !context_.portIsOpen()) {
-        warn("通信端口未打开，请先选择菜单“通信端口”打开其串口！",
-             "Communication port not open, please first selection menu 'communication port' to "
-             "open its serial ports!",
+        warn({link::linkText(link::LinkText::PortNotOpen, Language::Chinese),
+              link::linkText(link::LinkText::PortNotOpen, Language::English)},
              i18n::StyleInformation);
         return;
     }

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "codec/result.h"
+
 namespace pl63::ui {
 
 struct AppContext;
@@ -21,7 +23,7 @@ private:
     void createPassword();  // Command3, or Enter in Text3
     void cancel();          // Command2
     void followLoginMode(bool on);
-    int warn(const char* zh, const char* en, int style);
+    int warn(const ErrorText& text, int style);
 
     AppContext& context_;
     QLineEdit* oldPassword_ = nullptr;      // Text1
