@@ -90,10 +90,6 @@ export class App {
       document,
       commitEdits: () => this.grid.commitEditor(),
       changed,
-      listTitle: (key) => ({
-        title: this.texts.page(`webList_${key}`),
-        heading: this.texts.page(`webListHeading_${key}`),
-      }),
     });
     this.grid = new ChannelGrid({ core, texts: this.texts, document, changed, tell: (text) => this.messages.tell(text) });
     this.panels = new Panels({
@@ -102,9 +98,9 @@ export class App {
       messages: this.messages,
       document,
       changed,
-      passwordBoxChanged: (text) => this.transfer.link.setPasswordBox(text),
     });
     this.options = new OptionWindows({
+      core,
       texts: this.texts,
       messages: this.messages,
       document,

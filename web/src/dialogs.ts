@@ -54,11 +54,11 @@ export class MessageBoxes {
   }
 
   private ok(): string {
-    return this.texts.get("frmAbout", "cmdOK");
+    return this.texts.button("ok");
   }
 
   private cancel(): string {
-    return this.texts.get("Form1", "cmdCancel");
+    return this.texts.button("cancel");
   }
 
   /** A message with OK; `style` 16 marks an error, 64 information. */

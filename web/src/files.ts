@@ -18,7 +18,6 @@ export interface FileHost {
   /** Commit an open grid editor before the data are saved or compared. */
   commitEdits(): void;
   changed(): void;
-  listTitle(key: "leftOut" | "warnings" | "compare"): { title: string; heading: string };
 }
 
 /** A file the browser lets us write back into (File System Access API). */
@@ -93,11 +92,7 @@ export class FileCommands {
     const document = this.host.document();
     if (!document.isModified()) return true;
     const { messages, texts } = this.host;
-    const answer = await messages.choose(document.unsavedQuestion(), [
-      texts.get("Form1", "Toolbar1", 3),
-      texts.page("discard"),
-      texts.get("Form1", "cmdCancel"),
-    ]);
+    const answer = await messages.choose(document.unsavedQuestion(), [texts.button("save"), texts.button("discard"), texts.button("cancel")]);
     if (answer === 0) return this.save();
     return answer === 1;
   }
@@ -122,13 +117,8 @@ export class FileCommands {
       return;
     }
     this.host.changed();
-    const lines = [
-      ...outcome.leftOut.map((row) => `${row.line}: ${row.frequency} ${row.reason}`),
-      ...outcome.warnings,
-    ];
-    if (lines.length === 0) return;
-    const list = this.host.listTitle(outcome.leftOut.length > 0 ? "leftOut" : "warnings");
-    await this.host.messages.list(list.title, list.heading, lines.join("\n") + "\n");
+    // The rows left out, or the warnings about what came in, as the window program lists them.
+    if (outcome.listTitle) await this.host.messages.list(outcome.listTitle, outcome.listHeading, outcome.listLines);
   }
 
   exportChannels(format: "pl63" | "chirp"): void {
@@ -143,17 +133,17 @@ export class FileCommands {
     if (!file) return;
     const bytes = await this.bytesOf(file);
     if (!bytes) return;
-    const outcome = this.host.document().compareWith(bytes);
+    const outcome = this.host.document().compareWith(bytes, file.name);
     if (!outcome.ok) {
       await this.host.messages.tell(outcome.message, 16);
       return;
     }
-    const list = this.host.listTitle("compare");
+    const { texts, messages } = this.host;
     if (!outcome.differences) {
-      await this.host.messages.tell(this.host.texts.get("Commands", "noDifference"), 64);
+      await messages.tell(texts.get("Commands", "noDifference"), 64);
       return;
     }
-    await this.host.messages.list(list.title, `${list.heading} ${file.name}`, outcome.differences);
+    await messages.list(texts.get("Commands", "compareTitle"), outcome.heading, outcome.differences);
   }
 
   /** A drop: a .DAT opens, a .csv imports; the dropped file may be written back by Save. */

@@ -8,8 +8,14 @@ export function fieldId(window: string, control: string): string {
   return `${window}-${control}`;
 }
 
+/** The core's rules for a table of frequencies: the row after an edit, and which cells take one. */
+export interface TableRules {
+  snap(rx: string, tx: string, column: number): [string, string];
+  editable(rx: string, tx: string, column: number): boolean;
+}
+
 /** A label/control pair (a check box wraps its caption), `changed` on every change. */
-export function fieldControl(field: FormField, window: string, changed: () => void): HTMLElement {
+export function fieldControl(field: FormField, window: string, changed: () => void, rules?: TableRules): HTMLElement {
   const id = fieldId(window, field.control);
   const disabled = !field.enabled;
   switch (field.kind) {
@@ -40,7 +46,7 @@ export function fieldControl(field: FormField, window: string, changed: () => vo
       return pair(field, id, input);
     }
     case "table":
-      return tableField(field, id, changed);
+      return tableField(field, id, changed, rules);
   }
 }
 
@@ -53,29 +59,49 @@ function pair(field: FormField, id: string, control: HTMLElement): HTMLElement {
   return el("div", { class: "field" }, el("label", { for: id }, field.caption), control);
 }
 
-// A table of text cells (test frequencies): the first column names the row.
-function tableField(field: FormField, id: string, changed: () => void): HTMLElement {
+// A table of frequency pairs (the debug frequencies): one row per channel,
+// numbered as the window program numbers them, each cell a text box.
+function tableField(field: FormField, id: string, changed: () => void, rules?: TableRules): HTMLElement {
   const rows = field.value as string[][];
   const head = el("tr", {}, ...field.headers.map((header) => el("th", { scope: "col" }, header)));
   const body = el("tbody");
   rows.forEach((cells, rowIndex) => {
-    const line = el("tr", {}, el("th", { scope: "row" }, cells[0] ?? ""));
-    for (let column = 1; column < cells.length; column++) {
+    const number = String(rowIndex + 1).padStart(2, "0");
+    const line = el("tr", {}, el("th", { scope: "row" }, number));
+    cells.forEach((cell, column) => {
       const input = el("input", {
         type: "text",
         id: `${id}-${rowIndex}-${column}`,
-        "aria-label": `${cells[0] ?? ""} ${field.headers[column] ?? ""}`,
+        "aria-label": `${number} ${field.headers[column + 1] ?? ""}`,
         autocomplete: "off",
         disabled: !field.enabled,
       });
       if (field.maxLength > 0) input.maxLength = field.maxLength;
-      input.value = cells[column] ?? "";
+      input.value = cell;
       input.addEventListener("change", changed);
       line.append(el("td", {}, input));
-    }
+    });
+    if (rules && cells.length === 2) applyRowRules(line, rules);
     body.append(line);
   });
   return el("table", { id, class: "field-table" }, el("thead", {}, head), body);
+}
+
+// A row of RX and TX frequency: an edit is put on the raster at once, and a
+// TX cell takes nothing while its RX is empty.
+function applyRowRules(line: HTMLTableRowElement, rules: TableRules): void {
+  const [rx, tx] = [...line.querySelectorAll("input")] as [HTMLInputElement, HTMLInputElement];
+  const update = () => {
+    rx.readOnly = !rules.editable(rx.value, tx.value, 1);
+    tx.readOnly = !rules.editable(rx.value, tx.value, 2);
+  };
+  [rx, tx].forEach((input, index) =>
+    input.addEventListener("change", () => {
+      [rx.value, tx.value] = rules.snap(rx.value, tx.value, index + 1);
+      update();
+    }),
+  );
+  update();
 }
 
 /** The field's current value as the core takes it back. */
@@ -95,7 +121,6 @@ export function readField(scope: ParentNode, window: string, field: FormField): 
     case "table":
       return (field.value as string[][]).map((cells, rowIndex) =>
         cells.map((cell, column) => {
-          if (column === 0) return cell;
           const input = scope.querySelector<HTMLInputElement>(`#${CSS.escape(`${id}-${rowIndex}-${column}`)}`);
           return input ? input.value : cell;
         }),

@@ -11,7 +11,6 @@ import type { Texts } from "./texts";
 
 export const CHANNELS = 16;
 export const COLUMNS = 9;
-const RX_FREQUENCY = 1;
 
 export interface GridHost {
   core: Pl63Core;
@@ -177,10 +176,11 @@ export class ChannelGrid {
   /** Opens the editor of the selected cell; `typed` replaces its text when given. */
   private openEditor(typed: string): void {
     if (!this.enabled || this.editor) return;
-    const document = this.host.document();
-    // A channel is created by entering its receive frequency first.
-    if (this.selected.column !== 0 && document.cell(this.selected.row, RX_FREQUENCY) === "") {
-      this.select({ row: this.selected.row, column: RX_FREQUENCY });
+    // The core says which cell the editor opens on (an empty channel is
+    // created by entering its receive frequency first).
+    const editColumn = this.host.document().columnToEdit(this.selected.row, this.selected.column);
+    if (editColumn !== this.selected.column) {
+      this.select({ row: this.selected.row, column: editColumn });
     }
     const { row, column } = this.selected;
     const kind = editorKind(column);
@@ -192,15 +192,10 @@ export class ChannelGrid {
     cell.classList.add("editing");
     cell.append(control);
     control.focus();
+    // A list is not opened by itself: arrow keys pick in it, Alt+Down opens it.
     if (control instanceof HTMLInputElement) {
       const end = control.value.length;
       control.setSelectionRange(typed ? end : 0, end);
-    } else if ("showPicker" in control) {
-      try {
-        control.showPicker();
-      } catch {
-        // Without a user gesture (a key that came through a test) the list stays shut.
-      }
     }
   }
 
@@ -249,12 +244,11 @@ export class ChannelGrid {
     });
     input.addEventListener("keydown", (event) => this.keyInEditor(event));
     input.addEventListener("blur", () => this.closeEditor(true, false));
-    // A pick from the tone list is a choice: it commits at once.
+    // A pick from the tone list is a choice: it goes in at once.
     if (kind === "tone") {
       input.addEventListener("input", (event) => {
-        if ((event as InputEvent).inputType === "insertReplacementText" || !(event as InputEvent).inputType) {
-          this.closeEditor(true, true);
-        }
+        const type = (event as InputEvent).inputType;
+        if (type === "insertReplacementText" || !type) this.closeEditor(true, true, this.toneIndex(input.value));
       });
     }
     return input;
@@ -272,7 +266,12 @@ export class ChannelGrid {
     }
   }
 
-  private closeEditor(commit: boolean, refocus: boolean): void {
+  private toneIndex(text: string): number {
+    return [...this.toneList.options].findIndex((option) => option.value === text);
+  }
+
+  /** Commits (a picked tone by its list position) or discards, then shows the grid again. */
+  private closeEditor(commit: boolean, refocus: boolean, tonePicked = -1): void {
     const editor = this.editor;
     if (!editor || editor.done) return;
     editor.done = true;
@@ -284,7 +283,9 @@ export class ChannelGrid {
       const outcome =
         editor.kind === "choice"
           ? document.setListCell(row, column, (control as HTMLSelectElement).selectedIndex)
-          : document.commitCell(row, column, control.value);
+          : tonePicked >= 0
+            ? document.chooseTone(row, column, tonePicked)
+            : document.commitCell(row, column, control.value);
       if (!outcome.ok) message = outcome.message;
       if (outcome.changed) this.host.changed();
     }

@@ -3,7 +3,7 @@
 // password window, as modal dialogs. The fields, their lists and the rules
 // that run while a window is open are the core's; OK hands the values back
 // as one undo step, Cancel and Escape leave the data as they were.
-import type { Document, FormField, FormValues } from "../core/pl63_core";
+import type { Document, FormField, FormValues, Pl63Core } from "../core/pl63_core";
 import { el } from "./dom";
 import { modal, type MessageBoxes } from "./dialogs";
 import { fieldControl, readField, writeFields } from "./form_fields";
@@ -12,6 +12,7 @@ import type { Texts } from "./texts";
 export type OptionWindowName = "Form2" | "Form4" | "Form5" | "Form6" | "Form7";
 
 export interface OptionHost {
+  core: Pl63Core;
   texts: Texts;
   messages: MessageBoxes;
   document(): Document;
@@ -46,7 +47,12 @@ export class OptionWindows {
       writeFields(body, window, fields, checked.values);
       if (checked.message) void this.host.messages.tell(checked.message);
     };
-    body.append(...fields.map((field) => fieldControl(field, window, () => changed(field.control))));
+    const { core } = this.host;
+    const rules = {
+      snap: (rx: string, tx: string, column: number) => core.snapTestFrequency(rx, tx, column),
+      editable: (rx: string, tx: string, column: number) => core.testFrequencyEditable(rx, tx, column),
+    };
+    body.append(...fields.map((field) => fieldControl(field, window, () => changed(field.control), rules)));
 
     const close = () => {
       dialog.close();
@@ -90,21 +96,24 @@ export class OptionWindows {
     const [titleWindow, titleControl] = TITLES.FormUsePass;
     const { dialog, body, buttons } = modal(texts.get(titleWindow, titleControl), "option-window FormUsePass");
     dialog.id = "FormUsePass";
-    const box = (control: string, label: string) => {
-      const input = el("input", { type: "password", id: `FormUsePass-${control}`, autocomplete: "off" });
-      body.append(el("div", { class: "field" }, el("label", { for: input.id }, texts.get("FormUsePass", label)), input));
-      return input;
-    };
-    const oldBox = box("Text1", "Label1");
-    const newBox = box("Text2", "Label2");
-    const confirmBox = box("Text3", "Label3");
+    // The boxes as the core gives them: captions, 16-character limit, and
+    // the old and new boxes disabled in login mode.
+    const fields = this.host.document().form("FormUsePass");
+    for (const field of fields) {
+      const control = fieldControl(field, "FormUsePass", () => undefined);
+      const input = control.querySelector("input");
+      if (input) input.type = "password";
+      body.append(control);
+    }
+    const value = (control: string) =>
+      (body.querySelector<HTMLInputElement>(`#FormUsePass-${control}`)?.value ?? "");
     const close = () => {
       dialog.close();
       dialog.remove();
     };
     const create = el("button", { type: "button", class: "default" }, texts.get("FormUsePass", "Command3"));
     create.addEventListener("click", async () => {
-      const refusal = await this.host.changePassword(oldBox.value, newBox.value, confirmBox.value);
+      const refusal = await this.host.changePassword(value("Text1"), value("Text2"), value("Text3"));
       if (refusal) {
         void this.host.messages.tell(refusal);
         return;
@@ -119,6 +128,6 @@ export class OptionWindows {
       close();
     });
     dialog.showModal();
-    oldBox.focus();
+    (body.querySelector<HTMLInputElement>("input:not([disabled])") ?? create).focus();
   }
 }

@@ -18,13 +18,13 @@ export class Texts {
     this.language = language;
     this.rows.clear();
     for (const row of this.core.captions(language) as CaptionRow[]) {
-      this.rows.set(key(row.window, row.control, row.index), row.text);
+      this.rows.set(key(row.window, row.control, row.index, row.element), row.text);
     }
   }
 
   /** The caption as the catalogue spells it, accelerator marks included. */
-  raw(window: string, control: string, index = 0): string {
-    const text = this.rows.get(key(window, control, index));
+  raw(window: string, control: string, index = 0, element = -1): string {
+    const text = this.rows.get(key(window, control, index, element));
     if (text === undefined) {
       console.warn(`pl63: no caption ${window}.${control}[${index}]`);
       return `${window}.${control}`;
@@ -33,8 +33,13 @@ export class Texts {
   }
 
   /** The caption as shown on the page: "File(&F)" reads "File(F)". */
-  get(window: string, control: string, index = 0): string {
-    return shown(this.raw(window, control, index));
+  get(window: string, control: string, index = 0, element = -1): string {
+    return shown(this.raw(window, control, index, element));
+  }
+
+  /** A message box button: ok, cancel, yes, no, save, discard. */
+  button(name: string): string {
+    return this.get("MsgBox", name);
   }
 
   page(control: string): string {
@@ -42,8 +47,8 @@ export class Texts {
   }
 }
 
-function key(window: string, control: string, index: number): string {
-  return `${window}\u0000${control}\u0000${index}`;
+function key(window: string, control: string, index: number, element: number): string {
+  return `${window}\u0000${control}\u0000${index}\u0000${element}`;
 }
 
 /** Drops the menu accelerator marks ("&F" shows "F", "&&" shows "&"). */

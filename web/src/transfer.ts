@@ -10,9 +10,6 @@ import type { Texts } from "./texts";
 
 const TIMER1_MS = 500;
 const TIMER2_MS = 200;
-// Between a write and the read that verifies it the radio needs a moment to
-// leave programming mode and wait for the next opening.
-const VERIFY_PAUSE_MS = 500;
 
 export interface TransferView {
   status(text: string): void;
@@ -39,6 +36,7 @@ export class Transfer {
   private timer1: number | undefined;
   private timer2: number | undefined;
   private opening = false;
+  private verifyTimer: number | undefined;
 
   constructor(
     private readonly core: Pl63Core,
@@ -116,8 +114,8 @@ export class Transfer {
   private async openLine(): Promise<SerialLine> {
     const port = this.source === "simulator" ? await this.simulatedRadioPort() : await this.cable();
     return SerialLine.open(port, {
-      bytes: (data) => this.link.received(data),
-      breakSeen: () => this.link.breakSeen(),
+      bytes: (data) => this.toLink(() => this.link.received(data)),
+      breakSeen: () => this.toLink(() => this.link.breakSeen()),
       // A pulled cable: the engine's own time-out tells the user.
       lost: () => undefined,
     });
@@ -157,18 +155,31 @@ export class Transfer {
       else this.timer2 = undefined;
       return;
     }
-    const id = window.setInterval(() => (which === 1 ? this.link.tick1() : this.link.tick2()), which === 1 ? TIMER1_MS : TIMER2_MS);
+    const id = window.setInterval(() => this.toLink(() => (which === 1 ? this.link.tick1() : this.link.tick2())), which === 1 ? TIMER1_MS : TIMER2_MS);
     if (which === 1) this.timer1 = id;
     else this.timer2 = id;
   }
 
-  private ended(outcome: LinkOutcome): void {
+  // An event into the engine. A write that is to be verified ends without
+  // `ended`: the engine waits, and after the radio's pause the same port
+  // reads it back.
+  private toLink(event: () => void): void {
+    event();
+    if (!this.link.verifyPending() || this.verifyTimer !== undefined) return;
     this.view.documentChanged();
-    if (this.link.verifyPending()) {
-      // The write is done; the same port reads it back.
-      window.setTimeout(() => this.link.continueVerify(), VERIFY_PAUSE_MS);
-      return;
+    this.verifyTimer = window.setTimeout(() => {
+      this.verifyTimer = undefined;
+      this.toLink(() => this.link.continueVerify());
+    }, this.core.verifyPauseMs());
+  }
+
+  private ended(outcome: LinkOutcome): void {
+    if (this.verifyTimer !== undefined) {
+      // Cancelled during the pause before the read-back.
+      clearTimeout(this.verifyTimer);
+      this.verifyTimer = undefined;
     }
+    this.view.documentChanged();
     this.view.cancellable(false);
     void this.closeLine();
     void outcome;
