@@ -321,7 +321,8 @@ export class App {
       }
       if (dialogOpen || !(event.ctrlKey || event.metaKey) || event.altKey) return;
       const target = event.target as HTMLElement;
-      const typing = target.matches?.("input, textarea, select");
+      // In a text box Ctrl+Z undoes typing, as the browser does it.
+      const typing = target.matches?.("input:not([type=checkbox]):not([type=radio]), textarea");
       const key = event.key.toLowerCase();
       if (key === "z" && !typing) {
         event.preventDefault();

@@ -33,10 +33,15 @@ export function fieldControl(field: FormField, window: string, changed: () => vo
       return pair(field, id, select);
     }
     case "number": {
-      const input = el("input", { type: "number", id, min: field.min, max: field.max, step: 1, disabled });
+      // A wide range (the power tuning) is a slider with its value beside it, as in the window program.
+      const slider = field.max - field.min > 100;
+      const input = el("input", { type: slider ? "range" : "number", id, min: field.min, max: field.max, step: 1, disabled });
       input.value = String(field.value);
       input.addEventListener("change", changed);
-      return pair(field, id, input);
+      if (!slider) return pair(field, id, input);
+      const shown = el("output", { for: id, class: "slider-value" }, input.value);
+      input.addEventListener("input", () => (shown.value = input.value));
+      return pair(field, id, el("span", { class: "slider" }, input, shown));
     }
     case "text": {
       const input = el("input", { type: "text", id, disabled, autocomplete: "off", spellcheck: "false" });
@@ -137,6 +142,10 @@ export function writeFields(scope: ParentNode, window: string, fields: FormField
     if (!control) continue;
     if (field.kind === "check") control.checked = Boolean(value);
     else if (field.kind === "list") control.selectedIndex = Number(value);
-    else if (field.kind === "number" || field.kind === "text") control.value = String(value);
+    else if (field.kind === "number" || field.kind === "text") {
+      control.value = String(value);
+      const shown = control.parentElement?.querySelector("output");
+      if (shown) shown.value = control.value;
+    }
   }
 }
