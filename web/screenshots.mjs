@@ -53,6 +53,8 @@ try {
     await page.getByRole("button", { name: language === "en" ? "Open" : "打开", exact: true }).click();
     await (await chooser).setFiles(join(root, "examples", "sample.DAT"));
     await page.waitForTimeout(300);
+    // No hover left on the button for the picture.
+    await page.mouse.move(1000, 700);
     const sideways = await page.evaluate(() => document.documentElement.scrollWidth > document.documentElement.clientWidth);
     const picture = join(out, `${prefix}_${language}.png`);
     await page.screenshot({ path: picture });
