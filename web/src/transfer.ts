@@ -33,10 +33,10 @@ export class Transfer {
   private cablePort: SerialPort | null = null;
   private simulator: RadioSimulator | null = null;
   private simulatedPort: SimulatedPort | null = null;
-  private timer1: number | undefined;
-  private timer2: number | undefined;
+  private timer1: ReturnType<typeof setInterval> | undefined;
+  private timer2: ReturnType<typeof setInterval> | undefined;
   private opening = false;
-  private verifyTimer: number | undefined;
+  private verifyTimer: ReturnType<typeof setTimeout> | undefined;
 
   constructor(
     private readonly core: Pl63Core,
@@ -155,7 +155,7 @@ export class Transfer {
       else this.timer2 = undefined;
       return;
     }
-    const id = window.setInterval(() => this.toLink(() => (which === 1 ? this.link.tick1() : this.link.tick2())), which === 1 ? TIMER1_MS : TIMER2_MS);
+    const id = globalThis.setInterval(() => this.toLink(() => (which === 1 ? this.link.tick1() : this.link.tick2())), which === 1 ? TIMER1_MS : TIMER2_MS);
     if (which === 1) this.timer1 = id;
     else this.timer2 = id;
   }
@@ -167,7 +167,7 @@ export class Transfer {
     event();
     if (!this.link.verifyPending() || this.verifyTimer !== undefined) return;
     this.view.documentChanged();
-    this.verifyTimer = window.setTimeout(() => {
+    this.verifyTimer = globalThis.setTimeout(() => {
       this.verifyTimer = undefined;
       this.toLink(() => this.link.continueVerify());
     }, this.core.verifyPauseMs());
