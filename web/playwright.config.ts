@@ -16,6 +16,8 @@ export default defineConfig({
   reporter: [['list'], ['./tests/support/summary-reporter.ts']],
   outputDir: `${process.env.PL63_BUILD ?? '../build'}/web-test-results`,
   use: {
+    // A control that never comes fails its test in seconds, not at the time-out.
+    actionTimeout: 15_000,
     locale: 'en-US',
     viewport: { width: 1366, height: 768 },
     serviceWorkers: 'allow',
