@@ -190,3 +190,34 @@ test("the channel sheet is in the document's language and names the file", () =>
   assert.ok(sheet.facts.some(([, value]) => value === "2026-12-09"));
   doc.delete();
 });
+
+test("a language switch rewrites the grid's words without a step; hostile CSV is told, not thrown", () => {
+  const doc = new core.Document(CHINESE);
+  doc.openDat(sample, "s.DAT");
+  const chinese = doc.grid();
+  doc.setLanguage(ENGLISH);
+  const english = doc.grid();
+  assert.notDeepEqual(english, chinese);
+  assert.deepEqual(english.map((row) => row.slice(0, 2)), chinese.map((row) => row.slice(0, 2)), "frequencies stay");
+  assert.equal(doc.isModified(), false);
+  assert.equal(doc.history().undoName, "Open file");
+  for (const csv of ["\u0000\u00ff\u0001garbage", "CH,RX Frequency\n" + "1,435\n".repeat(5000), ""]) {
+    const before = doc.saveDat();
+    const result = doc.importChannels(csv, true);
+    if (!result.ok) assert.notEqual(result.message, "");
+    if (!result.ok) assert.deepEqual(doc.saveDat(), before);
+  }
+  doc.delete();
+});
+
+test("the test frequency table follows RX and its raster; embedded text keeps what the radio can hold", () => {
+  assert.equal(core.testFrequencyEditable("", "", 2), false);
+  assert.equal(core.testFrequencyEditable("435", "", 2), true);
+  const [rx, tx] = core.snapTestFrequency("435.0130", "", 1);
+  assert.equal(tx, rx, "TX follows RX");
+  assert.match(rx, /^435\.01\d{3}$/);
+  const doc = new core.Document(ENGLISH);
+  const check = doc.checkForm("Form7", "Text1", { Text1: "Field 日 day\u0007", Text2: "" });
+  assert.equal(check.values.Text1, "Field  day");
+  doc.delete();
+});
