@@ -34,6 +34,9 @@ packages=(
 # on the PATH (from Debian or elsewhere) will do; npm comes with it.
 if ! command -v node >/dev/null 2>&1; then
   packages+=(nodejs npm)
+elif ! command -v npm >/dev/null 2>&1; then
+  # Debian's nodejs leaves npm out; the page's packages come through npm ci.
+  packages+=(npm)
 fi
 
 missing=()
