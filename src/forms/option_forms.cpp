@@ -26,6 +26,7 @@ struct FieldSpec {
     int min = 0;
     int max = 0;
     bool heldByLogin = false;
+    const char* captionControl = "";
 };
 
 template <typename T>
@@ -145,13 +146,14 @@ FieldSpec passwordBox() {
 
 // A box of the password window: it shows nothing stored and stores nothing
 // (Create hands its texts to the link).
-FieldSpec passwordWindowBox(const char* control, bool heldByLogin) {
+FieldSpec passwordWindowBox(const char* control, const char* label, bool heldByLogin) {
     static const DisplayText kNone{"", ""};
     FieldSpec spec{control, FieldKind::Text, &kNone, nullptr,
                    [](const Codeplug&) { return FieldValue(std::string()); },
                    [](Codeplug&, const FieldValue&) { return false; },
                    kPasswordLength};
     spec.heldByLogin = heldByLogin;
+    spec.captionControl = label;
     return spec;
 }
 
@@ -180,8 +182,9 @@ std::vector<FieldSpec> specs(std::string_view window) {
                 passwordBox()};
     }
     if (window == "FormUsePass") {
-        return {passwordWindowBox("Text1", true), passwordWindowBox("Text2", true),
-                passwordWindowBox("Text3", false)};
+        return {passwordWindowBox("Text1", "Label1", true),
+                passwordWindowBox("Text2", "Label2", true),
+                passwordWindowBox("Text3", "Label3", false)};
     }
     if (window == "Frame2") {
         return {functionList("Combo3", t.timeOut, &F::timeOut),
@@ -232,6 +235,7 @@ std::vector<FormField> formFields(std::string_view window, const Codeplug& codep
         field.control = spec.control;
         field.kind = spec.kind;
         field.caption = spec.caption->in(language);
+        field.captionControl = spec.captionControl;
         if (spec.list) {
             for (const auto& item : spec.list->items) field.items.push_back(item.in(language));
         }

@@ -27,6 +27,9 @@ struct FormField {
     std::string control;  // the control's objectName
     FieldKind kind = FieldKind::List;
     std::string caption;
+    // The window's label that names the control, when `caption` is empty
+    // because the label's text lives in the window's caption table.
+    std::string captionControl;
     std::vector<std::string> items;    // List
     std::vector<std::string> headers;  // Table
     FieldValue value;

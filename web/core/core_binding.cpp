@@ -81,6 +81,22 @@ val captions(int languageFlag) {
     return rows;
 }
 
+}  // namespace
+
+std::string catalogueText(const std::string& window, const std::string& control, int index,
+                          Language language) {
+    for (const WindowTable& table : kWindowTables) {
+        if (window != table.window) continue;
+        for (const CaptionRow& row : table.table()) {
+            if (row.objectName == control && row.index == index)
+                return language == Language::English ? row.en : row.zh;
+        }
+    }
+    return {};
+}
+
+namespace {
+
 std::string caption(const std::string& window, const std::string& control, int index,
                     int languageFlag) {
     const val rows = captions(languageFlag);

@@ -237,7 +237,9 @@ val WebDocument::form(const std::string& window) const {
         val out = val::object();
         out.set("control", field.control);
         out.set("kind", std::string(kindName(field.kind)));
-        out.set("caption", field.caption);
+        out.set("caption", field.caption.empty() && !field.captionControl.empty()
+                               ? catalogueText(window, field.captionControl, 0, language_)
+                               : field.caption);
         out.set("items", arrayOf(field.items));
         out.set("headers", arrayOf(field.headers));
         out.set("value", valueToJs(field.value));

@@ -36,6 +36,10 @@ val arrayOf(const std::vector<T>& items) {
     return out;
 }
 
+// The caption catalogue's text of one control; '' when it has none.
+std::string catalogueText(const std::string& window, const std::string& control, int index,
+                          Language language);
+
 // {ok, message} of an action the core may refuse.
 inline val outcome(bool ok, const std::string& message = {}) {
     val out = val::object();

@@ -67,7 +67,8 @@ export interface FormField {
   /** The control's objectName ("Combo3"), the key of `values`. */
   control: string;
   kind: FieldKind;
-  /** The caption shown beside it ('' when it has none). */
+  /** The caption shown beside it ('' when it has none); for the password window's
+   *  boxes, the text of the label that names them ("Old Password:"). */
   caption: string;
   /** Entries of a list. */
   items: string[];

@@ -133,6 +133,8 @@ test("steps of the type selection and Function Set panels; login mode holds the 
     doc.setLoginMode(on);
     return doc.form("FormUsePass").map((f) => f.enabled);
   };
+  assert.deepEqual(doc.form("FormUsePass").map((f) => f.caption),
+    ["Old Password:", "New Password:", "Confirm Password:"], "named as the window's labels");
   assert.deepEqual(enabled(false), [true, true, true]);
   assert.deepEqual(enabled(true), [false, false, true]);
   doc.delete();
