@@ -15,7 +15,7 @@ export interface TableRules {
 }
 
 /** A label/control pair (a check box wraps its caption), `changed` on every change. */
-export function fieldControl(field: FormField, window: string, changed: () => void, rules?: TableRules): HTMLElement {
+export function fieldControl(field: FormField, window: string, changed: () => void, rules?: TableRules, unnamed = field.control): HTMLElement {
   const id = fieldId(window, field.control);
   const disabled = !field.enabled;
   switch (field.kind) {
@@ -30,7 +30,7 @@ export function fieldControl(field: FormField, window: string, changed: () => vo
       field.items.forEach((item) => select.append(el("option", {}, item)));
       select.selectedIndex = Number(field.value);
       select.addEventListener("change", changed);
-      return pair(field, id, select);
+      return pair(field, id, select, unnamed);
     }
     case "number": {
       // A wide range (the power tuning) is a slider with its value beside it, as in the window program.
@@ -38,27 +38,27 @@ export function fieldControl(field: FormField, window: string, changed: () => vo
       const input = el("input", { type: slider ? "range" : "number", id, min: field.min, max: field.max, step: 1, disabled });
       input.value = String(field.value);
       input.addEventListener("change", changed);
-      if (!slider) return pair(field, id, input);
+      if (!slider) return pair(field, id, input, unnamed);
       const shown = el("output", { for: id, class: "slider-value" }, input.value);
       input.addEventListener("input", () => (shown.value = input.value));
-      return pair(field, id, el("span", { class: "slider" }, input, shown));
+      return pair(field, id, el("span", { class: "slider" }, input, shown), unnamed);
     }
     case "text": {
       const input = el("input", { type: "text", id, disabled, autocomplete: "off", spellcheck: "false" });
       if (field.maxLength > 0) input.maxLength = field.maxLength;
       input.value = String(field.value);
       input.addEventListener("change", changed);
-      return pair(field, id, input);
+      return pair(field, id, input, unnamed);
     }
     case "table":
       return tableField(field, id, changed, rules);
   }
 }
 
-function pair(field: FormField, id: string, control: HTMLElement): HTMLElement {
+function pair(field: FormField, id: string, control: HTMLElement, unnamed: string): HTMLElement {
   if (!field.caption) {
-    // A control without a caption of its own (the embedded lines) is named by the field.
-    control.setAttribute("aria-label", field.control);
+    // A control without a caption of its own (the embedded lines) still needs a name.
+    (control.querySelector("input") ?? control).setAttribute("aria-label", unnamed);
     return el("div", { class: "field" }, control);
   }
   return el("div", { class: "field" }, el("label", { for: id }, field.caption), control);

@@ -52,7 +52,9 @@ export class OptionWindows {
       snap: (rx: string, tx: string, column: number) => core.snapTestFrequency(rx, tx, column),
       editable: (rx: string, tx: string, column: number) => core.testFrequencyEditable(rx, tx, column),
     };
-    body.append(...fields.map((field) => fieldControl(field, window, () => changed(field.control), rules)));
+    // Boxes without a caption (the embedded lines) are named by the window and their place.
+    const title = texts.get(titleWindow, titleControl);
+    body.append(...fields.map((field, index) => fieldControl(field, window, () => changed(field.control), rules, `${title} ${index + 1}`)));
 
     const close = () => {
       dialog.close();
