@@ -44,7 +44,9 @@ void applyNewChannelDefaults(ChannelGrid& grid, int row, Language language) {
 FrequencyCommitResult commitFrequency(ChannelGrid& grid, int row, int col, std::string_view t,
                                       FrequencyBand band, Language language) {
     if (t.empty()) {
-        if (col != ColRxFrequency) return {FrequencyCommit::Unchanged, {}};
+        // A row with no channel has nothing to delete (its list positions are
+        // no channel's either).
+        if (col != ColRxFrequency || !grid.inUse(row)) return {FrequencyCommit::Unchanged, {}};
         grid.ClearNO(row);
         return {FrequencyCommit::Cleared, {}};
     }

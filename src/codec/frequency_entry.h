@@ -20,7 +20,8 @@ enum class FrequencyCommit {
     Written,    // the cell got the new frequency
     Created,    // a receive frequency on a row without TX: defaults given
     Cleared,    // an empty receive frequency: the channel was deleted
-    Unchanged,  // empty TX or not a number: nothing happens, nothing is said
+    Unchanged,  // empty TX, empty RX of a row with no channel, or not a number:
+                // nothing happens, nothing is said
     OutOfBand,  // the user is told (message), the cell keeps its text
 };
 

@@ -30,7 +30,6 @@ void CodeplugDocument::translate(Language language) {
 void CodeplugDocument::markSaved(const QString& file) {
     edited_.markSaved(QFile::encodeName(file).toStdString());
     emit stateChanged();
-    emit saved(file);
 }
 
 void CodeplugDocument::markWritten(const Codeplug& sent) {

@@ -72,8 +72,6 @@ signals:
     // The whole data are new (replace, undo, redo): every window shows them
     // again.
     void replaced();
-    // A save succeeded; the caption names the file.
-    void saved(const QString& file);
     void pendingEditsWanted();
 
 private:

@@ -1,5 +1,7 @@
-// Combo1: a change to another band asks first; Cancel keeps the channels but
-// the new band and limits, and the next change asks again.
+// Combo1: a change to another band asks first; Cancel leaves band, limits and
+// channels as they were, and the next change asks again.
+#include <functional>
+
 #include "codec/frequency_entry.h"
 #include "ui_main/main_window_fixture.h"
 
@@ -22,29 +24,45 @@ protected:
     QComboBox* bands = nullptr;
 };
 
-TEST_F(BandSelectionTest, CancelKeepsTheChannelsButTheNewBandAndAsksAgainNextTime) {
-    answers = {i18n::IdCancel};
-    press(Qt::Key_Down);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("改变频段将清除频道列表，确定吗？"));
-    EXPECT_EQ(messages[0].title, QStringLiteral("注意！"));
-    EXPECT_EQ(messages[0].style, i18n::StyleOkCancelQuestion);
-    EXPECT_EQ(bands->currentIndex(), 1);
-    EXPECT_EQ(codeplug().band, 1);
-    EXPECT_EQ(window->typeSelection()->BandLowMHz(), 450);
-    EXPECT_EQ(window->typeSelection()->BandHighMHz(), 490);
-    EXPECT_EQ(context->state.PreviousBandIndex, 0);
-    EXPECT_EQ(codeplug().channels.text(1, ColRxFrequency), "430.12500");
-    EXPECT_EQ(window->grid()->item(0, ColRxFrequency)->text(), QStringLiteral("430.12500"));
-
-    // Yet another band: asked again; OK clears every channel.
-    press(Qt::Key_Down);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(codeplug().band, 2);
-    EXPECT_EQ(context->state.PreviousBandIndex, 2);
-    EXPECT_EQ(window->typeSelection()->BandHighMHz(), 430);
-    EXPECT_FALSE(codeplug().channels.inUse(1));
-    EXPECT_TRUE(window->grid()->item(0, ColRxFrequency)->text().isEmpty());
+// Cancel cancels the change, from the keys or the drop-down alike: the list
+// shows the band the channels were entered for again, the limits stay, and
+// nothing is recorded. OK clears the channels as one step.
+TEST_F(BandSelectionTest, CancelPutsTheBandBackAndRecordsNothingOkClearsTheChannels) {
+    struct Case {
+        const char* how;
+        int answer;
+        std::function<void()> change;
+        int band, highMHz;
+        bool changed;
+    };
+    const Case cases[] = {
+        {"key, Cancel", i18n::IdCancel, [&] { press(Qt::Key_Down); }, 0, 480, false},
+        {"drop-down, Cancel", i18n::IdCancel,
+         [&] {
+             bands->showPopup();
+             bands->setCurrentIndex(3);
+             bands->hidePopup();
+         },
+         0, 480, false},
+        {"key, OK", i18n::IdOk, [&] { press(Qt::Key_Down); }, 1, 490, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        messages.clear();
+        answers = {c.answer};
+        c.change();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, QStringLiteral("改变频段将清除频道列表，确定吗？"));
+        EXPECT_EQ(messages[0].title, QStringLiteral("注意！"));
+        EXPECT_EQ(messages[0].style, i18n::StyleOkCancelQuestion);
+        EXPECT_EQ(bands->currentIndex(), c.band);
+        EXPECT_EQ(codeplug().band, c.band);
+        EXPECT_EQ(window->typeSelection()->BandHighMHz(), c.highMHz);
+        EXPECT_EQ(codeplug().channels.inUse(1), !c.changed);
+        EXPECT_EQ(window->grid()->item(0, ColRxFrequency)->text().isEmpty(), c.changed);
+        EXPECT_EQ(context->document.canUndo(), c.changed);
+        EXPECT_EQ(window->isWindowModified(), c.changed);
+    }
 }
 
 TEST_F(BandSelectionTest, BackToTheConfirmedBandDoesNotAskAndLimitsComeFromTheText) {
@@ -65,17 +83,6 @@ TEST_F(BandSelectionTest, BackToTheConfirmedBandDoesNotAskAndLimitsComeFromTheTe
     bands->setCurrentIndex(6);
     EXPECT_EQ(window->typeSelection()->BandLowMHz(), 600);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 720);
-}
-
-TEST_F(BandSelectionTest, OpeningTheDropDownMakesTheShownBandTheOneAChangeIsMeasuredFrom) {
-    answers = {i18n::IdCancel, i18n::IdCancel};
-    press(Qt::Key_Down);  // cancelled: band 1 shown, band 0 still confirmed
-    bands->showPopup();
-    EXPECT_EQ(context->state.PreviousBandIndex, 1);
-    bands->hidePopup();
-    bands->setCurrentIndex(0);  // now a change away from band 1: asked
-    EXPECT_EQ(messages.size(), 2u);
-    EXPECT_TRUE(codeplug().channels.inUse(1));
 }
 
 }  // namespace

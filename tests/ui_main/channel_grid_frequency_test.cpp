@@ -179,6 +179,35 @@ TEST_F(FrequencyEditorTest, TextThatIsNoNumberIsIgnoredSilently) {
     EXPECT_FALSE(text1()->isVisible());
 }
 
+// An entry the rules refuse changes nothing: no step to undo, no modified
+// mark, whether the row holds a channel or not (an empty row may still carry
+// list positions from the file it came from).
+TEST_F(FrequencyEditorTest, RefusedEntriesRecordNothingAndMarkNothing) {
+    struct Case {
+        const char* what;
+        int row, col;
+        const char* typed;
+    };
+    const Case cases[] = {
+        {"letters into an empty row", 7, ColRxFrequency, "abc"},
+        {"letters into a channel's TX", 2, ColTxFrequency, "abc"},
+        {"no number", 2, ColRxFrequency, "1.2.3"},
+        {"out of band", 2, ColRxFrequency, "480"},
+        {"out of band on an empty row", 7, ColRxFrequency, "145"},
+    };
+    putChannel(2, "438.50000");
+    context.document.dataForSetUp().channels.choices().set(7, ColForbid, 1);
+    context.document.startOver();
+    const Codeplug before = context.codeplug;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        typeFrequency(c.row, c.col, c.typed);
+        EXPECT_TRUE(context.codeplug == before);
+        EXPECT_FALSE(context.document.canUndo());
+        EXPECT_FALSE(context.document.isModified());
+    }
+}
+
 TEST_F(FrequencyEditorTest, AnyFocusChangeCommits) {
     auto* other = new QLineEdit(&host);
     other->setGeometry(0, 0, 50, 20);

@@ -1,6 +1,8 @@
 // File > Import channels, Export channels, Compare with file, Print and
 // Export PDF, driven through the menu with the dialogs answered by the test.
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 
 #include "codec/chirp_csv.h"
 #include "codec/dat_file.h"
@@ -134,6 +136,23 @@ TEST_F(ChannelListTest, PrintAndExportPdfLayOutTheChannelSheet) {
     window->switchLanguage(1);
     EXPECT_EQ(window->menuAction("mnuPrint")->text(), QStringLiteral("Print…"));
     EXPECT_EQ(window->menuAction("mnuImport")->text(), QStringLiteral("Import channels…"));
+}
+
+// At Qt's own size the preview's toolbar hides its last buttons, Print among
+// them, behind the overflow arrow.
+TEST_F(ChannelListTest, PrintPreviewOpensWideEnoughToShowEveryButton) {
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, window.get());
+    widenToItsToolbar(preview);
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    const auto* toolbar = preview.findChild<QToolBar*>();
+    ASSERT_NE(toolbar, nullptr);
+    for (QAction* action : toolbar->actions()) {
+        if (action->isSeparator()) continue;
+        const QWidget* button = toolbar->widgetForAction(action);
+        EXPECT_TRUE(button && button->isVisible()) << action->text().toStdString();
+    }
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ TEST_F(FileCommandsTest, SaveThenOpenBringsBackChannelsFunctionsAndBandCaptionNa
     EXPECT_EQ(list("Combo1")->currentIndex(), 2);
     EXPECT_EQ(context->state.PreviousBandIndex, 2);
     EXPECT_EQ(window->typeSelection()->BandHighMHz(), 430);
-    EXPECT_EQ(shownCaption(window.get()), freshTitle);
+    EXPECT_EQ(shownCaption(window.get()), QStringLiteral("PL63-") + path("one.DAT"));
+    EXPECT_NE(shownCaption(window.get()), freshTitle);
     // The same image again.
     EXPECT_EQ(EncodeImage(codeplug(), Language::Chinese).hex(),
               MemoryImage(std::vector<std::uint8_t>(saved.begin() + 5, saved.end())).hex());

@@ -111,5 +111,38 @@ TEST_F(FilesFromOutsideTest, FileKeepsTheLastFourFilesAcrossRunsAndDropsAMissing
     for (const QString& shown : recentShown()) EXPECT_FALSE(shown.endsWith(QStringLiteral("c.DAT")));
 }
 
+// A file already in the list moves to the top when it is opened again, by
+// whatever way of writing its name; the list names it as it was opened.
+TEST_F(FilesFromOutsideTest, AFileOpenedAgainMovesToTheTopOfTheListInsteadOfTwice) {
+    const QString a = codeplugFile("a.DAT", "444.00000");
+    const QString b = codeplugFile("b.DAT", "445.00000");
+    const QString link = QString::fromStdString((folder / "link.DAT").string());
+    fs::create_directory(folder / "sub");
+    fs::create_symlink(folder / "a.DAT", folder / "link.DAT");
+    const QString folderName = QString::fromStdString(folder.string());
+    struct Way {
+        const char* what;
+        QString opened;  // empty: the second item of the recent list
+        QString listed;
+    };
+    const Way ways[] = {
+        {"the same name", a, a},
+        {"through a folder and back", folderName + "/sub/../a.DAT", a},
+        {"a doubled slash", folderName + "//a.DAT", a},
+        {"the recent list", {}, a},
+        {"a link to it", link, link},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        window->openFromOutside(b);
+        if (way.opened.isEmpty()) openRecent(2);
+        else window->openFromOutside(way.opened);
+        const QStringList listed = recentShown();
+        ASSERT_EQ(listed.size(), 2);
+        EXPECT_TRUE(listed[0].endsWith(" " + way.listed)) << listed[0].toStdString();
+        EXPECT_TRUE(listed[1].endsWith(" " + b)) << listed[1].toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace pl63::ui::test

@@ -11,6 +11,7 @@
 #include "ui_main/main_window_fixture.h"
 
 #include <QRadioButton>
+#include <functional>
 
 namespace pl63::ui::test {
 namespace {
@@ -141,6 +142,52 @@ TEST_F(GuiLinkTest, AReadAndAWriteLeaveTheDataUnmodifiedAndTheReadIsAStepToUndo)
     EXPECT_TRUE(window->isWindowModified());
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(list("Combo9")->currentIndex(), 3);
+}
+
+// The radio holds what was sent: a change made while the write ran is still
+// a change the radio does not have.
+TEST_F(GuiLinkTest, EditsMadeWhileAWriteRunsStayModifiedAfterIt) {
+    startOnRadio();
+    ASSERT_FALSE(window->isWindowModified());
+    trigger("mnuwriteFre");
+    waitForBlocks(3);
+    list("Combo9")->setCurrentIndex(5);
+    EXPECT_EQ(resultTicksUntilEnabled(), 10);
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(context->document.isModified());
+}
+
+// The caption names the file the data belong to now, whichever way they came
+// to it, in either language; data that came from no file show the title.
+TEST_F(GuiLinkTest, TheCaptionNamesTheCurrentFileAfterEveryWayTheDataCome) {
+    startOnRadio();
+    const auto file = [&](const char* name) {
+        return QString::fromStdString((folder / name).string());
+    };
+    for (const char* name : {"b.DAT", "a.DAT"}) {
+        fileNames = {file(name)};
+        trigger("mnuAssave");
+    }
+    const QString named = QStringLiteral("PL63-");
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        QString caption;
+    };
+    const Step steps[] = {
+        {"Read", [&] { trigger("mnureadFre"); resultTicksUntilEnabled(); },
+         QStringLiteral("Varnel对讲机编程软件 V1.00")},
+        {"Open", [&] { fileNames = {file("b.DAT")}; trigger("mnuOpen"); },
+         named + file("b.DAT")},
+        {"language switch", [&] { trigger("mnuEnglish"); }, named + file("b.DAT")},
+        {"recent file", [&] { openRecent(2); }, named + file("a.DAT")},
+        {"New", [&] { trigger("mnuNew"); }, QStringLiteral("Varnel Radio Software V1.00")},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(shownCaption(window.get()).toStdString(), step.caption.toStdString());
+    }
 }
 
 TEST_F(GuiLinkTest, ASilentRadioTimesOutWithTheMessageAndLeavesTheGrid) {

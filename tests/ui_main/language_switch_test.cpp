@@ -167,7 +167,9 @@ TEST_F(LanguageSwitchTest, FunctionSetListsWidenToTheirEnglishEntries) {
 // The header row is taller in Chinese than in English: a window started in
 // English and switched shows all sixteen channels without scroll bars, and
 // so does one switched back.
-TEST_F(LanguageSwitchTest, GridShowsEveryChannelWithoutScrollBarsInBothLanguages) {
+// The English captions widen the panels, and so the window: the grid's
+// columns share the extra room rather than leave a strip beside the grid.
+TEST_F(LanguageSwitchTest, GridShowsEveryChannelWithoutScrollBarsAndFillsTheWindowInBothLanguages) {
     writeParameter(std::string("\x00\x01\x01", 3));
     start();
     ASSERT_EQ(context->state.LanguageFlag, 1);
@@ -179,6 +181,10 @@ TEST_F(LanguageSwitchTest, GridShowsEveryChannelWithoutScrollBarsInBothLanguages
         EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
         EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
         EXPECT_GE(grid->height(), grid->sizeHint().height());
+        EXPECT_EQ(grid->geometry().right(), widget("Frame2")->geometry().right());
+        int columns = 0;
+        for (int col = 0; col < kGridColumns; ++col) columns += grid->columnWidth(col);
+        EXPECT_EQ(columns, grid->viewport()->width());
     }
 }
 

@@ -157,6 +157,13 @@ protected:
     QComboBox* list(const char* name) { return window->findChild<QComboBox*>(name); }
     QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
     void trigger(const char* menuItem) { window->menuAction(menuItem)->trigger(); }
+    // File's n-th recent file as the menu lists it now (the items it listed
+    // before go only on the next pass of the event loop).
+    void openRecent(int n) {
+        for (QAction* item : window->menu("mnuFile")->actions())
+            if (item->objectName() == QStringLiteral("mnurecent%1").arg(n)) return item->trigger();
+        ADD_FAILURE() << "no recent file " << n;
+    }
 
     bool withOptionWindows = false;  // as pl63-gui registers them
     fs::path folder;

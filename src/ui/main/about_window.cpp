@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "i18n/caption_tables.h"
+#include "ui/cancel_on_escape.h"
 #include "ui/main/radio_picture.h"
 #include "ui/twips.h"
 
@@ -63,6 +64,7 @@ AboutWindow::AboutWindow(AppContext&, QWidget* owner) : QWidget(owner, Qt::Dialo
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    cancelOnEscape(this, [ok] { ok->click(); });
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(title);

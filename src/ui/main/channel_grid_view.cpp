@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 #include "forms/grid_choices.h"
@@ -104,12 +105,38 @@ void ChannelGridView::applyDesignHeaders() {
     }
 }
 
+int ChannelGridView::designWidth(int col) const {
+    return twipsToPixels(kColumnWidthsTwips[col], static_cast<double>(logicalDpiX()));
+}
+
 QSize ChannelGridView::sizeHint() const {
     int width = 2 * frameWidth();
-    for (int col = 0; col < kGridColumns; ++col) width += columnWidth(col);
+    for (int col = 0; col < kGridColumns; ++col) width += designWidth(col);
     int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height();
     for (int row = 0; row < kChannelCount; ++row) height += rowHeight(row);
     return {width, height};
+}
+
+void ChannelGridView::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    spreadColumns();
+}
+
+// The window is as wide as the wider of the grid and the panels above it, and
+// the English captions widen the panels: the columns then share the extra
+// room in proportion, so the grid fills the window instead of leaving a
+// strip beside it.
+void ChannelGridView::spreadColumns() {
+    int design = 0;
+    for (int col = 0; col < kGridColumns; ++col) design += designWidth(col);
+    const int extra = std::max(0, viewport()->width() - design);
+    int given = 0;
+    for (int col = 0; col < kGridColumns; ++col) {
+        const bool last = col + 1 == kGridColumns;
+        const int share = last ? extra - given : extra * designWidth(col) / design;
+        setColumnWidth(col, designWidth(col) + share);
+        given += share;
+    }
 }
 
 void ChannelGridView::refreshRow(int row) {

@@ -48,7 +48,8 @@ public:
     QComboBox* toneEditor() const { return combo8_; }      // Combo8
     QComboBox* listEditor(int column) const;               // Combo5[column], 5..8
 
-    // Wide and high enough to show all 16 rows and 9 columns without scrolling.
+    // Wide and high enough to show all 16 rows and 9 columns, at their own
+    // widths, without scrolling.
     QSize sizeHint() const override;
 
 signals:
@@ -63,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -71,6 +73,8 @@ private:
     // channel_grid_view.cpp: the grid itself.
     void buildGrid();
     void applyDesignHeaders();
+    void spreadColumns();
+    int designWidth(int col) const;
     void refreshRow(int row);
     void refreshAll();
     void clickCurrentCell();

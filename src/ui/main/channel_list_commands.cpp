@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "codec/band.h"
@@ -97,6 +99,7 @@ ChannelListCommands::ChannelListCommands(AppContext& context, QWidget& owner, Fi
           QPrintPreviewDialog dialog(&owner_);
           connect(&dialog, &QPrintPreviewDialog::paintRequested,
                   [&paint](QPrinter* printer) { paint(*printer); });
+          widenToItsToolbar(dialog);
           dialog.exec();
       }) {}
 
@@ -196,6 +199,20 @@ void ChannelListCommands::exportPdf() {
         !written) {
         tell(kNotWritten, written.error().in(language()));
     }
+}
+
+void widenToItsToolbar(QPrintPreviewDialog& preview) {
+    const auto* toolbar = preview.findChild<QToolBar*>();
+    if (!toolbar) return;
+    int wanted = toolbar->sizeHint().width();
+    if (const QLayout* layout = preview.layout()) {
+        const QMargins margins = layout->contentsMargins();
+        wanted += margins.left() + margins.right();
+    }
+    if (const QScreen* screen = preview.screen())
+        wanted = std::min(wanted, screen->availableGeometry().width());
+    if (preview.width() < wanted)
+        preview.resize(wanted, std::max(preview.height(), wanted * 3 / 4));
 }
 
 }  // namespace pl63::ui

@@ -15,6 +15,7 @@
 #include "ui/main/file_commands.h"
 
 class QPrinter;
+class QPrintPreviewDialog;
 
 namespace pl63::ui {
 
@@ -74,5 +75,10 @@ private:
     std::function<void(const std::function<void(QPrinter&)>&)> preview_;
     TextListWindow* list_ = nullptr;
 };
+
+// The print preview opened wide enough that its toolbar shows every button:
+// at Qt's own size the last ones, Print among them, hide behind the
+// toolbar's overflow arrow.
+void widenToItsToolbar(QPrintPreviewDialog& preview);
 
 }  // namespace pl63::ui

@@ -38,6 +38,20 @@ std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// How the caption and the recent list name a file: absolute and without
+// "." and ".." steps, whatever way it was reached.
+QString shownPath(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// One file, one place in the recent list: the same path written another
+// way, or a link to the file, is the file itself.
+bool sameFile(const QString& a, const QString& b) {
+    if (shownPath(a) == shownPath(b)) return true;
+    const QString real = QFileInfo(a).canonicalFilePath();
+    return !real.isEmpty() && real == QFileInfo(b).canonicalFilePath();
+}
+
 // Kept beside the port map, in the settings folder, so every run of the
 // program (and every test's own folder) has its own list.
 // Empty when there is no settings folder (no home): nothing is kept then.
@@ -144,7 +158,7 @@ bool FileCommands::load(const QString& path) {
     context_.document.replace(
         i18n::stepName("open"),
         [&](Codeplug& codeplug) { DecodeImage(image.value(), codeplug, lang); },
-        QFileInfo(path).absoluteFilePath());
+        shownPath(path));
     remember(path);
     if (const auto warning = impossibleValuesWarning(image.value())) {
         i18n::LocalizedMsgBox(&owner_, languageFlag(), QString::fromStdString(warning->in(lang)),
@@ -176,7 +190,7 @@ bool FileCommands::save() {
                               QString::fromStdString(saved.error().in(lang)), i18n::StyleCritical);
         return false;
     }
-    document.markSaved(path);
+    document.markSaved(shownPath(path));
     remember(path);
     return true;
 }
@@ -190,10 +204,10 @@ QStringList FileCommands::recentFiles() const {
 }
 
 void FileCommands::remember(const QString& path) {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString shown = shownPath(path);
     QStringList files = recentFiles();
-    files.removeAll(absolute);
-    files.prepend(absolute);
+    files.removeIf([&shown](const QString& listed) { return sameFile(listed, shown); });
+    files.prepend(shown);
     if (recentStorePath().isEmpty()) return;
     QSettings store(recentStorePath(), QSettings::IniFormat);
     store.setValue(kRecentKey, files.mid(0, kRecentCount));

@@ -33,7 +33,8 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
     : QMainWindow(parent), context_(context) {
     setObjectName(QStringLiteral("Form1"));
     // "[*]": Qt marks the caption there while the data are modified.
-    setWindowTitle(QStringLiteral("Varnel对讲机编程软件 V1.00[*]"));
+    captionTitle_ = QStringLiteral("Varnel对讲机编程软件 V1.00");
+    setWindowTitle(captionTitle_ + QStringLiteral("[*]"));
     context_.mainWindow = this;
     context_.windows.setOwner(this);
     setAcceptDrops(true);
@@ -60,7 +61,6 @@ MainWindow::MainWindow(AppContext& context, MainWindowStartup startup, QWidget* 
     CodeplugDocument& document = context_.document;
     connect(&document, &CodeplugDocument::replaced, this, &MainWindow::showDecodedImage);
     connect(&document, &CodeplugDocument::stateChanged, this, &MainWindow::showHistoryState);
-    connect(&document, &CodeplugDocument::saved, this, &MainWindow::showSavedFile);
     connect(&document, &CodeplugDocument::pendingEditsWanted, grid_,
             &ChannelGridView::commitOpenEditor);
     connect(files_.get(), &FileCommands::recentFilesChanged, this, &MainWindow::showRecentFiles);
@@ -140,7 +140,7 @@ void MainWindow::buildWidgets() {
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(panels);
-    layout->addWidget(grid_, 0, Qt::AlignLeft);
+    layout->addWidget(grid_);
     layout->addWidget(transferLine);
     layout->addWidget(rightsLabel_);
 
@@ -237,8 +237,7 @@ void MainWindow::applyCaptionTableOf(const QString& windowName) {
     if (!window) return;  // a window this build does not have
     i18n::applyCaptionTable(window, i18n::captionTable(windowName), flag);
     if (window == this) {
-        if (!windowTitle().contains(QLatin1String("[*]")))
-            setWindowTitle(windowTitle() + QStringLiteral("[*]"));
+        captionTitle_ = windowTitle().remove(QStringLiteral("[*]"));
         showHistoryState();
     }
 }
@@ -277,6 +276,12 @@ void MainWindow::startRead() {
 
 void MainWindow::showHistoryState() {
     const CodeplugDocument& document = context_.document;
+    // The caption names the file the data belong to, however they came to it
+    // (Open, a recent file, a save, undo past one); data that came from no
+    // file (New, a read) show the window's title.
+    const QString file = document.filePath();
+    const QString named = QString::fromUtf8(kApplicationTitle) + QStringLiteral("-") + file;
+    setWindowTitle((file.isEmpty() ? captionTitle_ : named) + QStringLiteral("[*]"));
     setWindowModified(document.isModified());
     if (!undo_) return;
     const int flag = context_.state.LanguageFlag;
@@ -284,11 +289,6 @@ void MainWindow::showHistoryState() {
     undo_->setText(i18n::undoItemText(document.undoName(), flag));
     redo_->setEnabled(document.canRedo());
     redo_->setText(i18n::redoItemText(document.redoName(), flag));
-}
-
-void MainWindow::showSavedFile(const QString& path) {
-    setWindowTitle(QString::fromUtf8(kApplicationTitle) + QStringLiteral("-") + path +
-                   QStringLiteral("[*]"));
 }
 
 void MainWindow::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {

@@ -129,10 +129,9 @@ private:
     void buildMenus();
     void buildEditMenu();
     // The Edit menu names the steps undo and redo would take; the caption
-    // shows whether the data are modified.
+    // names the file the data belong to and shows whether they are modified.
     void showHistoryState();
     void showRecentFiles();
-    void showSavedFile(const QString& path);
     void buildToolbar();
     // frmAbout and FormCOM, created on first touch like the option windows.
     void registerShellWindows();
@@ -151,6 +150,8 @@ private:
 
     AppContext& context_;
     QString parameterPath_;
+    // The caption table's title: the caption when the data belong to no file.
+    QString captionTitle_;
     bool shutDown_ = false;
 
     TypeSelectionPanel* frame1_ = nullptr;

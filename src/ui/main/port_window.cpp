@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app_context.h"
+#include "ui/cancel_on_escape.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -66,6 +67,8 @@ PortWindow::PortWindow(AppContext& context, QSerialPort& port, QWidget* owner,
     // The status line and the tooltips are no caption rows: they follow a
     // switch here, shown or not.
     connect(&context_.state, &ProgramState::languageChanged, this, &PortWindow::describePorts);
+    // No Cancel here: Escape does what the close box does.
+    cancelOnEscape(this, [this] { hide(); });
 }
 
 void PortWindow::choose(int number) {

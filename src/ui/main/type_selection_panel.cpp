@@ -1,6 +1,7 @@
 #include "ui/main/type_selection_panel.h"
 
 #include <QFormLayout>
+#include <QSignalBlocker>
 
 #include "codec/band.h"
 #include "forms/grid_choices.h"
@@ -97,15 +98,22 @@ void TypeSelectionPanel::bandChosen(int position) {
     const int answer = i18n::LocalizedMsgBox(
         window(), context_.state.LanguageFlag, QString::fromStdString(kBandQuestion.str(language)),
         i18n::StyleOkCancelQuestion, QString::fromStdString(kBandQuestionTitle.str(language)));
-    const bool confirmed = answer == i18n::IdOk;
-    // The limits follow the list even when the change is cancelled: the list
-    // keeps showing the new band. One step, the cleared channels with it.
-    if (confirmed) context_.state.PreviousBandIndex = band;
-    context_.document.change(step, [band, confirmed](Codeplug& codeplug) {
+    if (answer != i18n::IdOk) {
+        // Cancel cancels the change: a list left on the new band over the old
+        // channels would have a save or write hold a band its channels do not
+        // fit. The list shows the data's band again, the limits never left
+        // it, and nothing is recorded.
+        const QSignalBlocker quiet(combo1_);
+        combo1_->setCurrentIndex(context_.codeplug.band);
+        return;
+    }
+    // One step, the cleared channels with it.
+    context_.state.PreviousBandIndex = band;
+    context_.document.change(step, [band](Codeplug& codeplug) {
         codeplug.band = band;
-        if (confirmed) codeplug.channels.ClearGrid();
+        codeplug.channels.ClearGrid();
     });
-    if (confirmed) emit bandChangeConfirmed();
+    emit bandChangeConfirmed();
 }
 
 }  // namespace pl63::ui

@@ -10,6 +10,7 @@
 #include "i18n/language_flag.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
+#include "ui/cancel_on_escape.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -58,6 +59,8 @@ DebugWindow::DebugWindow(AppContext& context, QWidget* owner)
         connect(&context_.state, &ProgramState::tuneModeChanged, slider, &QSlider::setEnabled);
     }
     connect(ok_, &QPushButton::clicked, this, &DebugWindow::acceptEdits);
+    // No Cancel here: Escape does what the close box does.
+    cancelOnEscape(this, [this] { hide(); });
     connect(&context_.state, &ProgramState::storesDecoded, this, &DebugWindow::showStores);
 
     showStores();

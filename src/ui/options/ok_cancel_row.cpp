@@ -1,5 +1,7 @@
 #include "ui/options/ok_cancel_row.h"
 
+#include "ui/cancel_on_escape.h"
+
 namespace pl63::ui {
 
 OkCancelRow makeOkCancelRow(QWidget* window, RowAlignment alignment) {
@@ -13,6 +15,7 @@ OkCancelRow makeOkCancelRow(QWidget* window, RowAlignment alignment) {
     row.layout->addWidget(row.ok);
     row.layout->addWidget(row.cancel);
     if (alignment == RowAlignment::Centre) row.layout->addStretch(1);
+    cancelOnEscape(window, [cancel = row.cancel] { cancel->click(); });
     return row;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The OK (Command1) and Cancel (Command2) buttons under an option window's
-// controls. They are made without texts: the window's caption table writes
-// them in the language in force.
+// controls, Escape pressing Cancel. They are made without texts: the
+// window's caption table writes them in the language in force.
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QWidget>

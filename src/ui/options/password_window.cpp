@@ -13,6 +13,7 @@
 #include "i18n/step_names.h"
 #include "link/link_texts.h"
 #include "ui/app_context.h"
+#include "ui/cancel_on_escape.h"
 #include "ui/twips.h"
 
 namespace pl63::ui {
@@ -77,6 +78,7 @@ PasswordWindow::PasswordWindow(AppContext& context, QWidget* owner)
     // QLineEdit takes the Enter key itself, so it never reaches anything else.
     connect(confirmPassword_, &QLineEdit::returnPressed, this, &PasswordWindow::createPassword);
     connect(cancelButton, &QPushButton::clicked, this, &PasswordWindow::cancel);
+    cancelOnEscape(this, [cancelButton] { cancelButton->click(); });
     connect(&context_.state, &ProgramState::loginModeChanged, this,
             &PasswordWindow::followLoginMode);
     followLoginMode(context_.state.LoginMode());
