@@ -115,7 +115,7 @@ web-core:
 # npm ci ($(WEB_NODE_MODULES)) only when the lock file changed since the last install.
 web: web-core $(WEB_NODE_MODULES)
 	@if [ -f web/build.mjs ]; then \
-		node web/build.mjs; \
+		node web/build.mjs --out $(WEB_OUT) --core $(WEB_CORE_BUILD); \
 	else \
 		mkdir -p $(WEB_OUT) && cp $(WEB_CORE_BUILD)/pl63_core.js $(WEB_CORE_BUILD)/pl63_core.wasm $(WEB_OUT)/ && \
 		printf '<!doctype html><meta charset="utf-8"><title>pl63</title><p>pl63</p>\n' > $(WEB_OUT)/index.html; \
