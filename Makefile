@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
 .PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize package \
-	web web-core web-serve web-test-core web-test-e2e web-bench
+	web web-core web-serve web-test-core web-test-page web-test-e2e web-bench
 
 # Sanitizer and fuzz builds: clang, each in its own folder.
 FUZZ_BUILD     ?= build-fuzz
@@ -124,6 +124,11 @@ web: web-core $(WEB_NODE_MODULES)
 # http://localhost:$(WEB_PORT), for a try of what `make web` built.
 web-serve: web
 	node web/scripts/serve.mjs $(WEB_OUT) $(WEB_PORT)
+
+# The page's own unit tests (the paced simulated line, the serial adapter,
+# the transfer host, grid keys), in Node; no browser and no core needed.
+web-test-page: $(WEB_NODE_MODULES)
+	node web/unit/run.mjs
 
 # The binding layer's unit tests, in Node against the built module.
 web-test-core: web-core
