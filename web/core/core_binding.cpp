@@ -292,6 +292,10 @@ EMSCRIPTEN_BINDINGS(pl63_core) {
         .function("report", &WebDocument::report)
         .function("setLoginMode", &WebDocument::setLoginMode)
         .function("loginMode", &WebDocument::loginMode)
+        .function("captionClicked", &WebDocument::captionClicked)
+        .function("exitClicked", &WebDocument::exitClicked)
+        .function("tuneMode", &WebDocument::tuneMode)
+        .function("debugUnlocked", &WebDocument::debugUnlocked)
         .function("history", &WebDocument::history)
         .function("undo", &WebDocument::undo)
         .function("redo", &WebDocument::redo);

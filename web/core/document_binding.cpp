@@ -122,6 +122,7 @@ val WebDocument::openDat(const val& bytes, const std::string& fileName) {
     val out = outcome(image.ok(), image.ok() ? std::string() : image.error().in(language_));
     out.set("warning", std::string());
     if (!image) return out;
+    debugUnlocked_ = false;
     const Language language = language_;
     document_.replace(i18n::stepName("open"),
                       [&](Codeplug& c) { DecodeImage(image.value(), c, language); }, fileName);
@@ -369,7 +370,36 @@ val WebDocument::history() const {
     return out;
 }
 
+bool WebDocument::captionClicked(const std::string& gesture, int caption, double seconds) {
+    if (caption < 0 || caption > 2) return false;
+    if (gesture == "login") {
+        if (!loginGesture_.click(caption, seconds)) return false;
+        loginMode_ = true;
+        return true;
+    }
+    if (gesture != "tune" || !tuneGesture_.click(caption, seconds)) return false;
+    tuneMode_ = true;
+    debugUnlocked_ = true;
+    return true;
+}
+
+bool WebDocument::exitClicked(const std::string& button, double seconds) {
+    if (button == "Login") {
+        if (!loginExit_.click(seconds)) return false;
+        loginGesture_.clear();
+        loginMode_ = false;
+        return true;
+    }
+    if (button != "TAnMa" || !tuneExit_.click(seconds)) return false;
+    tuneGesture_.clear();
+    debugUnlocked_ = false;
+    tuneMode_ = false;
+    return true;
+}
+
 void WebDocument::takeRead(const std::string& readData) {
+    // New data: tuning is entered again deliberately.
+    debugUnlocked_ = false;
     const MemoryImage image = MemoryImage::fromHex(readData);
     const Language language = language_;
     document_.replace(i18n::stepName("read"),

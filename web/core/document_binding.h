@@ -6,6 +6,7 @@
 #include "codec/codeplug.h"
 #include "codec/edited_codeplug.h"
 #include "js_values.h"
+#include "ui/click_gesture.h"
 
 namespace pl63::web {
 
@@ -52,6 +53,14 @@ public:
     // Login mode: the radio takes the password without the old one.
     void setLoginMode(bool on) { loginMode_ = on; }
     bool loginMode() const { return loginMode_; }
+    // The hidden modes' gestures ("login": the Function Set captions,
+    // "tune": the optional functions window's), at the time of day in
+    // seconds; true when the mode is (re-)entered or left.
+    bool captionClicked(const std::string& gesture, int caption, double seconds);
+    bool exitClicked(const std::string& button, double seconds);
+    bool tuneMode() const { return tuneMode_; }
+    // The debug window's tuning values reach the radio (tune mode's gesture).
+    bool debugUnlocked() const { return debugUnlocked_; }
 
     val history() const;
     void undo() { document_.undo(); }
@@ -71,6 +80,12 @@ private:
     EditedCodeplug document_;
     Language language_;
     bool loginMode_ = false;
+    bool tuneMode_ = false;
+    bool debugUnlocked_ = false;
+    ui::CaptionGesture loginGesture_;  // Squelch Grade, Time-out Warn, VOX Delay time
+    ui::CaptionGesture tuneGesture_;   // PTT ID, Duplicate, Preferred channel
+    ui::DoubleClickExit loginExit_;    // the toolbar button "Login"
+    ui::DoubleClickExit tuneExit_;     // the toolbar button "TAnMa"
 };
 
 }  // namespace pl63::web

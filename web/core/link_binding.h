@@ -50,7 +50,7 @@ public:
     void prepareForTransfer() override {}
     void showMessage(const std::string& text, int style) override;
     bool loginMode() override { return document_.loginMode(); }
-    bool debugUnlocked() override { return false; }
+    bool debugUnlocked() override { return document_.debugUnlocked(); }
     std::string commPassword() override;
     std::string passwordBoxText() override;
     std::string encodeImage() override;

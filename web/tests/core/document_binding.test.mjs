@@ -223,3 +223,22 @@ test("the test frequency table follows RX and its raster; embedded text keeps wh
   assert.equal(check.values.Text1, "Field  day");
   doc.delete();
 });
+
+test("the hidden modes: three captions within five seconds enter, two clicks within a second leave", () => {
+  const doc = new core.Document(ENGLISH);
+  const cases = [
+    { gesture: "login", exit: "Login", on: () => doc.loginMode() },
+    { gesture: "tune", exit: "TAnMa", on: () => doc.tuneMode() && doc.debugUnlocked() },
+  ];
+  for (const { gesture, exit, on } of cases) {
+    assert.equal(doc.captionClicked(gesture, 0, 100.0), false);
+    assert.equal(doc.captionClicked(gesture, 1, 106.5), false, "too late: a new gesture");
+    assert.equal(doc.captionClicked(gesture, 0, 107.0), false);
+    assert.equal(doc.captionClicked(gesture, 2, 108.0), true);
+    assert.equal(on(), true);
+    assert.equal(doc.exitClicked(exit, 200.0), false);
+    assert.equal(doc.exitClicked(exit, 200.5), true);
+    assert.equal(on(), false);
+  }
+  doc.delete();
+});
