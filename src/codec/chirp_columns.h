@@ -42,15 +42,14 @@ enum Column : int {
 
 // CHIRP's spelling and order.
 inline constexpr std::array<std::string_view, kColumnCount> kColumnNames = {
-    "Location", "Name",       "Frequency", "Duplex",    "Offset", "Tone",     "rToneFreq",
-    "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-    "Skip",     "Power",      "Comment",   "URCALL",    "RPT1CALL", "RPT2CALL", "DVCODE"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
 // The columns that say something about a channel; the others never change it.
-inline constexpr std::array<int, 13> kMeaningful = {Frequency, Duplex,   Offset,       Tone,
-                                                    RToneFreq, CToneFreq, DtcsCode,    DtcsPolarity,
-                                                    RxDtcsCode, CrossMode, Mode,       Skip,
-                                                    Power};
+inline constexpr std::array<int, 13> kMeaningful = {
+    Frequency,    Duplex,     Offset,    Tone, RToneFreq, CToneFreq, DtcsCode,
+    DtcsPolarity, RxDtcsCode, CrossMode, Mode, Skip,      Power};
 
 using Row = std::array<std::string, kColumnCount>;
 

@@ -61,9 +61,18 @@ enum class UnfitRows {
 // for the channel it lands on leaves that channel as it is, so an export
 // imported onto its own codeplug changes nothing. With UnfitRows::Refuse the
 // first unfit row is an error naming its line and column and the grid is
-// left alone; with LeaveOut the result lists the rows left out.
+// left alone; with LeaveOut the result lists the rows left out. A frequency
+// outside `band` but inside another of the radio's bands is refused with a
+// reason that names that band. `imported`, when given, gets the number of
+// rows that went in (a row that left its channel as it was counts).
 Result<std::vector<LeftOutRow>> importChirpCsv(std::string_view csv, ChannelGrid& grid,
                                                FrequencyBand band, Language language,
-                                               UnfitRows unfit);
+                                               UnfitRows unfit, int* imported = nullptr);
+
+// What the window and `pl63 import` say about the rows left out: a heading
+// that says whether the other rows went in, then a line per row, "line 4
+// (124.500000): reason". The row's texts are shown safely (shownText).
+ErrorText leftOutHeading(int imported);
+ErrorText leftOutLine(const LeftOutRow& row);
 
 }  // namespace pl63

@@ -49,7 +49,7 @@ ChannelCsvFormat detectChannelCsvFormat(std::string_view csv) {
 
 Result<std::vector<LeftOutRow>> importChirpCsv(std::string_view csv, ChannelGrid& grid,
                                                FrequencyBand band, Language language,
-                                               UnfitRows unfitRows) {
+                                               UnfitRows unfitRows, int* imported) {
     using namespace chirp;
     auto records = parseCsv(csv);
     if (!records) return records.error();
@@ -142,7 +142,24 @@ Result<std::vector<LeftOutRow>> importChirpCsv(std::string_view csv, ChannelGrid
         ++filled;
     }
     grid = edited;
+    if (imported) *imported = filled;
     return leftOut;
+}
+
+ErrorText leftOutHeading(int imported) {
+    if (imported > 0) {
+        return {"对讲机容纳不下这些行，其他行已导入：",
+                "The radio cannot hold these rows; the others were imported:"};
+    }
+    return {"对讲机容纳不下这些行，没有导入任何行：",
+            "The radio cannot hold these rows; nothing was imported:"};
+}
+
+ErrorText leftOutLine(const LeftOutRow& row) {
+    const std::string line = std::to_string(row.line);
+    const std::string frequency = shownText(row.frequency);
+    return {"第 " + line + " 行（" + frequency + "）：" + row.reason.zh,
+            "line " + line + " (" + frequency + "): " + row.reason.en};
 }
 
 }  // namespace pl63

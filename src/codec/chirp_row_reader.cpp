@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "band.h"
 #include "decimal_text.h"
 #include "grid_texts.h"
 #include "tone_entry.h"
@@ -43,13 +44,33 @@ void RowReader::setListCell(int row, int col, int position) {
 }
 
 std::optional<Unfit> RowReader::frequency(int row, int gridColumn, int column,
-                                         std::string_view shown, std::string_view typed) {
+                                          std::string_view shown, std::string_view typed) {
     auto result = commitFrequency(grid_, row, gridColumn, typed, band_, language_);
-    if (result.outcome == FrequencyCommit::OutOfBand) return unfit(column, shown, result.message);
+    if (result.outcome == FrequencyCommit::OutOfBand) {
+        return unfit(column, shown, inOtherBands(result.message, typed));
+    }
     if (result.outcome == FrequencyCommit::Unchanged || typed.empty()) {
         return unfit(column, shown, {"不是频率", "not a frequency"});
     }
     return std::nullopt;
+}
+
+// A plan for another band is the likeliest reason a frequency is out of
+// band: the reason names the radio's bands that hold it, by the same entry
+// rules, so the user knows which band to choose before importing again.
+ErrorText RowReader::inOtherBands(const ErrorText& outOfBand, std::string_view typed) const {
+    std::string zh, en;
+    for (const BandEntry& entry : kBands) {
+        ChannelGrid scratch;
+        const FrequencyBand limits{entry.lowMHz, entry.highMHz};
+        if (!commitFrequency(scratch, 1, ColRxFrequency, typed, limits, language_).changed()) {
+            continue;
+        }
+        zh += (zh.empty() ? "" : " 或 ") + std::string(entry.text);
+        en += (en.empty() ? "" : " or ") + std::string(entry.text);
+    }
+    if (en.empty()) return outOfBand;
+    return {outOfBand.zh + "；它在 " + zh + " 频段内", outOfBand.en + "; it is in band " + en};
 }
 
 std::optional<Unfit> RowReader::frequencies(const RowFields& in, int row) {
@@ -75,7 +96,8 @@ std::optional<Unfit> RowReader::frequencies(const RowFields& in, int row) {
     if (!rxUnits) return unfit(Frequency, rx, {"不是频率", "not a frequency"});
     auto offsetUnits = offset.empty() ? std::optional<std::int64_t>(0) : microMHz(offset);
     if (!offsetUnits) return unfit(Offset, offset, {"不是频差", "not an offset"});
-    const std::int64_t tx = duplex == kDuplexPlus ? *rxUnits + *offsetUnits : *rxUnits - *offsetUnits;
+    const std::int64_t tx =
+        duplex == kDuplexPlus ? *rxUnits + *offsetUnits : *rxUnits - *offsetUnits;
     if (tx <= 0) {
         return unfit(Offset, offset, {"发射频率低于零", "the transmit frequency is below zero"});
     }
@@ -88,8 +110,8 @@ std::optional<Unfit> RowReader::frequencies(const RowFields& in, int row) {
     return std::nullopt;
 }
 
-std::optional<Unfit> RowReader::crossSide(const RowFields& in, std::string_view word,
-                                         bool transmit, ToneSource& source) {
+std::optional<Unfit> RowReader::crossSide(const RowFields& in, std::string_view word, bool transmit,
+                                          ToneSource& source) {
     if (word.empty()) return std::nullopt;
     const CrossSide* side = crossSideNamed(word);
     if (!side) return unfit(CrossMode, in[CrossMode], {"不认识的交叉方式", "not a cross mode"});
@@ -117,18 +139,19 @@ std::optional<Unfit> RowReader::tonePair(const RowFields& in, TonePair& pair) {
             return unfit(CrossMode, cross, {"不认识的交叉方式", "not a cross mode"});
         }
         if (auto error = crossSide(in, cross.substr(0, arrow), true, pair.tx)) return error;
-        if (auto error = crossSide(in, cross.substr(arrow + kCrossArrow.size()), false, pair.rx)) return error;
+        if (auto error = crossSide(in, cross.substr(arrow + kCrossArrow.size()), false, pair.rx))
+            return error;
     } else {
-        return unfit(Tone, mode,
-                     {"应为空、Tone、TSQL、DTCS 或 Cross",
-                      "expected empty, Tone, TSQL, DTCS or Cross"});
+        return unfit(
+            Tone, mode,
+            {"应为空、Tone、TSQL、DTCS 或 Cross", "expected empty, Tone, TSQL, DTCS or Cross"});
     }
     return std::nullopt;
 }
 
 // The text typing the tone would commit, or why it cannot be typed.
 std::optional<Unfit> RowReader::toneText(const RowFields& in, const ToneSource& source,
-                                        std::string& text) {
+                                         std::string& text) {
     if (source.kind == ToneKind::Off) {
         text = kToneOffText.str(language_);
         return std::nullopt;
@@ -143,9 +166,9 @@ std::optional<Unfit> RowReader::toneText(const RowFields& in, const ToneSource& 
         text = *normal;
         return std::nullopt;
     }
-    const bool octal = !value.empty() && value.size() <= 3 &&
-                       std::all_of(value.begin(), value.end(),
-                                   [](char c) { return c >= '0' && c <= '7'; });
+    const bool octal =
+        !value.empty() && value.size() <= 3 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '7'; });
     if (!octal) {
         return unfit(source.column, value,
                      {"不是 DCS 码（三位八进制数字）", "not a DCS code (three octal digits)"});
@@ -162,8 +185,8 @@ std::optional<Unfit> RowReader::toneText(const RowFields& in, const ToneSource& 
                       "expected two letters N or R (transmit first)"});
     }
     const char letter = polarity[source.polarityIndex];
-    auto normal = normaliseTone("D" + std::string(value) +
-                                (letter == 'R' || letter == 'r' ? "I" : "N"));
+    auto normal =
+        normaliseTone("D" + std::string(value) + (letter == 'R' || letter == 'r' ? "I" : "N"));
     text = normal.value_or(std::string());
     return std::nullopt;
 }
@@ -187,8 +210,9 @@ std::optional<Unfit> RowReader::mode(const RowFields& in, int row) {
         setListCell(row, ColBandWidth, sameWord(value, kModeWide) ? 1 : 0);
         return std::nullopt;
     }
-    return unfit(Mode, value,
-                 {"对讲机只有 FM（宽带）和 NFM（窄带）", "the radio does only FM (wide) and NFM (narrow)"});
+    return unfit(
+        Mode, value,
+        {"对讲机只有 FM（宽带）和 NFM（窄带）", "the radio does only FM (wide) and NFM (narrow)"});
 }
 
 std::optional<Unfit> RowReader::power(const RowFields& in, int row) {

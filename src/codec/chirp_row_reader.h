@@ -83,12 +83,12 @@ private:
 
     std::optional<Unfit> frequency(int row, int gridColumn, int column, std::string_view shown,
                                    std::string_view typed);
+    ErrorText inOtherBands(const ErrorText& outOfBand, std::string_view typed) const;
     std::optional<Unfit> frequencies(const RowFields& in, int row);
     std::optional<Unfit> crossSide(const RowFields& in, std::string_view side, bool transmit,
                                    ToneSource& source);
     std::optional<Unfit> tonePair(const RowFields& in, TonePair& pair);
-    std::optional<Unfit> toneText(const RowFields& in, const ToneSource& source,
-                                  std::string& text);
+    std::optional<Unfit> toneText(const RowFields& in, const ToneSource& source, std::string& text);
     std::optional<Unfit> tones(const RowFields& in, int row);
     std::optional<Unfit> mode(const RowFields& in, int row);
     std::optional<Unfit> power(const RowFields& in, int row);

@@ -1,5 +1,7 @@
 #include "csv_text.h"
 
+#include <array>
+
 namespace pl63 {
 
 Result<std::vector<CsvRecord>> parseCsv(std::string_view text) {
@@ -90,9 +92,29 @@ char lowerAscii(char c) {
 
 }  // namespace
 
+// A blank and a tab, and the blanks that come with text copied from a web
+// page (no-break space) or typed with Chinese input (ideographic space), in
+// UTF-8. Neither multibyte one can end or start another character.
+constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", "\xC2\xA0", "\xE3\x80\x80"};
+
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    auto strip = [&text](bool front) {
+        for (std::string_view blank : kBlanks) {
+            if (front && text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                return true;
+            }
+            if (!front && text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                return true;
+            }
+        }
+        return false;
+    };
+    while (strip(true)) {
+    }
+    while (strip(false)) {
+    }
     return text;
 }
 

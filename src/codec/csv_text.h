@@ -21,8 +21,9 @@ Result<std::vector<CsvRecord>> parseCsv(std::string_view text);
 // One field, quoted when it would otherwise not read back the same.
 std::string csvField(std::string_view value);
 
-// A field without the blanks and tabs around it: spreadsheets and hand-made
-// files put them after the commas.
+// A field without the blanks around it (spaces, tabs, no-break and
+// ideographic spaces): hand-made files and pasted tables put them after the
+// commas.
 std::string_view trimmed(std::string_view text);
 
 // Column names and words in a CSV are ASCII; their letter case is free.

@@ -2,19 +2,13 @@
 
 #include "codec/band.h"
 #include "codec/channel_csv.h"
-#include "codec/shown_text.h"
 
 namespace pl63::forms {
 namespace {
 
 constexpr Bilingual kLeftOutTitle{"未导入的行", "Rows left out"};
-constexpr Bilingual kLeftOutHeading{"对讲机容纳不下这些行，其他行已导入：",
-                                    "The radio cannot hold these rows; the others were imported:"};
 constexpr Bilingual kWarningsTitle{"导入警告", "Import warnings"};
 constexpr Bilingual kWarningsHeading{"已导入，但请注意：", "Imported, but note:"};
-constexpr Bilingual kLineBefore{"第 ", "line "};
-constexpr Bilingual kLineMiddle{" 行（", " ("};
-constexpr Bilingual kLineAfter{"）：", "): "};
 
 }  // namespace
 
@@ -28,7 +22,8 @@ Result<ChannelImport> importChannelList(std::string_view csv, const Codeplug& co
     import.format = detectChannelCsvFormat(csv);
     if (import.format == ChannelCsvFormat::Chirp) {
         auto imported = importChirpCsv(csv, import.channels, limits, language,
-                                       leaveOutUnfit ? UnfitRows::LeaveOut : UnfitRows::Refuse);
+                                       leaveOutUnfit ? UnfitRows::LeaveOut : UnfitRows::Refuse,
+                                       &import.imported);
         if (!imported) return imported.error();
         import.leftOut = std::move(imported.value());
     } else {
@@ -45,14 +40,13 @@ ImportReport importReport(const ChannelImport& import, Language language) {
     if (import.leftOut.empty() && import.warnings.empty()) return {};
     ImportReport report;
     for (const LeftOutRow& row : import.leftOut) {
-        report.lines += kLineBefore.str(language) + std::to_string(row.line) +
-                        kLineMiddle.str(language) + shownText(row.frequency) +
-                        kLineAfter.str(language) + row.reason.in(language) + "\n";
+        report.lines += leftOutLine(row).in(language) + "\n";
     }
     for (const ErrorText& warning : import.warnings) report.lines += warning.in(language) + "\n";
     const bool onlyWarnings = import.leftOut.empty();
     report.title = (onlyWarnings ? kWarningsTitle : kLeftOutTitle).str(language);
-    report.heading = (onlyWarnings ? kWarningsHeading : kLeftOutHeading).str(language);
+    report.heading = onlyWarnings ? kWarningsHeading.str(language)
+                                  : leftOutHeading(import.imported).in(language);
     return report;
 }
 

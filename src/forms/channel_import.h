@@ -2,7 +2,8 @@
 // Import channels as the window does it: the file's format recognised, the
 // rows checked against the selected band, and what the user is told about
 // rows left out and values to check. The window and the browser page share
-// it; the command line has its own wording for a terminal.
+// it; the command line words its lines for a terminal around the same texts
+// (leftOutHeading, leftOutLine).
 // Pure C++: no Qt header may be included here.
 #include <string>
 #include <string_view>
@@ -17,6 +18,7 @@ struct ChannelImport {
     ChannelGrid channels;  // the grid after the import
     ChannelCsvFormat format = ChannelCsvFormat::Pl63;
     std::vector<LeftOutRow> leftOut;
+    int imported = 0;  // CHIRP rows that went in
     std::vector<ErrorText> warnings;
 };
 

@@ -513,6 +513,25 @@ TEST_F(CliTest, ChirpFilesAreRecognisedUnfitRowsRefusedOrLeftOutAndExportRoundTr
 
 namespace {
 
+TEST_F(CliTest, SkipUnfitSaysWhetherTheOthersWentInAndWhichBandHoldsARow) {
+    spit(at("plan.csv"), "Location, Name, Frequency\n1, Call, 145.500000\n2, Uhf, 440\n");
+    const Outcome some = pl63({"import", at("plan.csv").string(), "--skip-unfit", "-o",
+                               at("a.DAT").string(), "--lang", "zh"});
+    ASSERT_EQ(some.exitCode, 0) << some.err;
+    EXPECT_EQ(some.err,
+              "pl63 import: 对讲机容纳不下这些行，其他行已导入：\n"
+              "pl63 import: 未导入第 2 行（145.500000）：第 3 列（Frequency）「145.500000」："
+              "超出频段范围；它在 136-174MHz 频段内\n");
+    spit(at("plan.csv"), "Location,Frequency\n1,145.5\n");
+    const Outcome none =
+        pl63({"import", at("plan.csv").string(), "--skip-unfit", "-o", at("b.DAT").string()});
+    EXPECT_EQ(none.err.rfind("pl63 import: The radio cannot hold these rows; nothing was imported:\n"
+                             "pl63 import: left out line 2 (145.5)",
+                             0),
+              0u)
+        << none.err;
+}
+
 TEST_F(CliTest, StockPlansImportAsTheirRulesGiveThem) {
     const std::string plans = std::string(PL63_EXAMPLES_DIR) + "/plans/";
     using Cells = std::vector<std::string>;
@@ -531,7 +550,8 @@ TEST_F(CliTest, StockPlansImportAsTheirRulesGiveThem) {
     const Outcome skipped = pl63({"import", plans + "frs.csv", "--skip-unfit", "--band", "1", "-o",
                                   at("frs.DAT").string()});
     ASSERT_EQ(skipped.exitCode, 0) << skipped.err;
-    EXPECT_EQ(std::count(skipped.err.begin(), skipped.err.end(), '\n'), 6) << skipped.err;
+    // The heading, then channels 17-22.
+    EXPECT_EQ(std::count(skipped.err.begin(), skipped.err.end(), '\n'), 7) << skipped.err;
     const std::string frsReport = pl63({"show", at("frs.DAT").string()}).out;
     EXPECT_EQ(gridRow(frsReport, "07").at(7), "Wide");
     EXPECT_EQ(gridRow(frsReport, "08"), (Cells{"08", "467.56250", "Off", "467.56250", "Off", "Low",

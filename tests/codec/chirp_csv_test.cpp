@@ -301,5 +301,51 @@ TEST(ChirpCsvTest, ForbidIsKeptFromTheChannelAnImportReplaces) {
     EXPECT_EQ(in.grid.text(7, ColForbid), "Off");
 }
 
+TEST(ChirpCsvTest, BlanksAfterTheCommasAreReadPastInTheHeaderAndTheRows) {
+    // As typed by hand, pasted from a web page (no-break space) or from
+    // Chinese input (ideographic space).
+    for (const std::string blank : {" ", "\t ", "\xC2\xA0", "\xE3\x80\x80"}) {
+        SCOPED_TRACE(blank);
+        const std::string csv = "Location," + blank + "Name," + blank + "Frequency," + blank +
+                                "Duplex\n3," + blank + "Rpt," + blank + "439.2," + blank + "off\n";
+        EXPECT_EQ(detectChannelCsvFormat(csv), ChannelCsvFormat::Chirp);
+        const Imported in = import(csv);
+        ASSERT_TRUE(in.result.ok()) << in.result.error().en;
+        EXPECT_EQ(channel(in.grid, 3), "439.20000|Off|||Hight|Off|Wide|Have");
+    }
+}
+
+TEST(ChirpCsvTest, LeftOutRowsNameTheBandThatHoldsThemAndTheHeadingSaysWhetherOthersWentIn) {
+    struct Case {
+        std::string rows;    // after "Location,Frequency,Duplex,Offset"; 400-480 chosen
+        int imported;
+        std::string reason;  // of the first row left out, after "column 2 (Frequency) …: "
+        std::string heading;
+    };
+    const std::vector<Case> cases = {
+        {"1,145.5\n", 0, "Beyond the frequency range; it is in band 136-174MHz", "nothing was"},
+        {"1,440\n2,650\n", 1, "Beyond the frequency range; it is in band 600-720MHz", "the others"},
+        {"1,124.5\n2,440\n", 1, "Beyond the frequency range", "the others"},
+        {"1,485\n", 0, "Beyond the frequency range; it is in band 450-490MHz", "nothing was"},
+        {"1,440,-,80\n", 0,
+         "transmit frequency 360.000000: Beyond the frequency range; it is in band 350-390MHz "
+         "or 350-370MHz",
+         "nothing was"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows);
+        int imported = -1;
+        ChannelGrid grid;
+        auto result = importChirpCsv("Location,Frequency,Duplex,Offset\n" + c.rows, grid, kBand400,
+                                     Language::English, UnfitRows::LeaveOut, &imported);
+        ASSERT_TRUE(result.ok());
+        ASSERT_EQ(result.value().size(), 1u);
+        const std::string& reason = result.value()[0].reason.en;
+        EXPECT_EQ(reason.substr(reason.find(": ") + 2), c.reason);
+        EXPECT_EQ(imported, c.imported);
+        EXPECT_NE(leftOutHeading(imported).en.find(c.heading), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace pl63

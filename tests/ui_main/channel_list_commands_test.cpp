@@ -155,5 +155,18 @@ TEST_F(ChannelListTest, PrintPreviewOpensWideEnoughToShowEveryButton) {
     }
 }
 
+TEST_F(ChannelListTest, APlanForAnotherBandImportsNothingAndSaysWhichBandHoldsIt) {
+    start(1);
+    fileNames.push_back(file("vhf.csv", "Location, Name, Frequency\n1, Call, 145.500000\n"));
+    trigger("mnuImport");
+
+    ASSERT_NE(list(), nullptr);
+    EXPECT_EQ(list()->heading(),
+              QStringLiteral("The radio cannot hold these rows; nothing was imported:"));
+    EXPECT_TRUE(list()->lines().endsWith(QStringLiteral("it is in band 136-174MHz\n")))
+        << list()->lines().toStdString();
+    EXPECT_FALSE(window->isWindowModified());
+}
+
 }  // namespace
 }  // namespace pl63::ui::test

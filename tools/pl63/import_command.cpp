@@ -5,7 +5,6 @@
 #include "codec/band.h"
 #include "codec/channel_csv.h"
 #include "codec/chirp_csv.h"
-#include "codec/shown_text.h"
 #include "codeplug_cli_support.h"
 #include "codeplug_commands.h"
 
@@ -15,17 +14,17 @@ namespace {
 // Far more than 16 channel lines can need; a bigger file is not a channel list.
 constexpr std::size_t kMaxCsvBytes = 1 << 20;
 
-// One line per row --skip-unfit left out: line, frequency, reason.
-void reportLeftOut(const std::vector<LeftOutRow>& rows, Language language, std::ostream& err) {
+// Before each left-out line: the window lists them under its title instead.
+constexpr Bilingual kLeftOut{"未导入", "left out "};
+
+// The rows --skip-unfit left out, under a heading that says whether the
+// others went in: line, frequency, reason.
+void reportLeftOut(const std::vector<LeftOutRow>& rows, int imported, Language language,
+                   std::ostream& err) {
+    if (rows.empty()) return;
+    err << "pl63 import: " << leftOutHeading(imported).in(language) << "\n";
     for (const LeftOutRow& row : rows) {
-        const std::string frequency = shownText(row.frequency);
-        if (language == Language::English) {
-            err << "pl63 import: left out line " << row.line << " (" << frequency
-                << "): " << row.reason.en << "\n";
-        } else {
-            err << "pl63 import: 未导入第 " << row.line << " 行（" << frequency
-                << "）：" << row.reason.zh << "\n";
-        }
+        err << "pl63 import: " << kLeftOut.in(language) << leftOutLine(row).in(language) << "\n";
     }
 }
 
@@ -110,10 +109,11 @@ public:
         }
         if (chirp) {
             const UnfitRows unfit = args.has("--skip-unfit") ? UnfitRows::LeaveOut : UnfitRows::Refuse;
-            auto applied =
-                importChirpCsv(csv.value(), codeplug.channels, limitsMHz, language, unfit);
+            int imported = 0;
+            auto applied = importChirpCsv(csv.value(), codeplug.channels, limitsMHz, language,
+                                          unfit, &imported);
             if (!applied) return reportBadInput(*this, applied.error(), language, err);
-            reportLeftOut(applied.value(), language, err);
+            reportLeftOut(applied.value(), imported, language, err);
         } else {
             std::vector<ErrorText> warnings;
             Status applied =
