@@ -215,6 +215,17 @@ export interface Document {
   /** Login mode (session, not data): no password check; the password window's old/new boxes disabled. */
   setLoginMode(on: boolean): void;
   loginMode(): boolean;
+  /** A click on a hidden mode's caption: "login" (Function Set: 0 Label6 Squelch Grade,
+   *  1 Label1 Time-out Warn, 2 Label12 VOX Delay time) or "tune" (Form5: 0 Label4 PTT ID,
+   *  1 Label11 Duplicate, 2 Label15 Preferred channel), at the time of day in seconds
+   *  (fraction allowed). True when the mode is (re-)entered: show its toolbar button. */
+  captionClicked(gesture: "login" | "tune", caption: number, seconds: number): boolean;
+  /** A click on the toolbar button "Login" or "TAnMa"; true on the second click within a
+   *  second: the mode was left, hide the button. */
+  exitClicked(button: "Login" | "TAnMa", seconds: number): boolean;
+  tuneMode(): boolean;
+  /** Tune mode's gesture unlocked the debug window's tuning values (a write sends them). */
+  debugUnlocked(): boolean;
 
   history(): HistoryState;
   undo(): void;
