@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
 .PHONY: all deps configure build test bench demo screenshots clean fuzz check-sanitize package \
-	web web-core web-serve web-test-core web-test-page web-test-e2e web-bench
+	web web-core web-serve web-test web-test-core web-test-page web-test-e2e web-bench
 
 # Sanitizer and fuzz builds: clang, each in its own folder.
 FUZZ_BUILD     ?= build-fuzz
@@ -43,6 +43,7 @@ build: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory web-test
 
 # The Debian package (CPack) in $(BUILD): pl63_VERSION-1_ARCH.deb.
 package: build
@@ -56,21 +57,27 @@ bench: build
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-start ]; then $(BUILD)/bench/pl63-bench-gui-start; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-undo ]; then $(BUILD)/bench/pl63-bench-undo; fi
 	@if [ -x $(BUILD)/bench/pl63-bench-gui-link ]; then $(BUILD)/bench/pl63-bench-gui-link; fi
+	$(MAKE) --no-print-directory web-bench
 
 # The page's npm packages as locked; installed again only when the lock changes.
 WEB_NODE_MODULES = web/node_modules/.package-lock.json
 $(WEB_NODE_MODULES): web/package-lock.json
 	cd web && npm ci --no-audit --no-fund
 
-# The page in Debian's Chromium (web/tests/e2e): the radio is pl63-radiosim
-# behind a stand-in Web Serial port; its closing line is "playwright: N passed, N failed".
+# The page's tests, after the desktop's: the core's bindings and the page's
+# units in Node, then the page in Debian's Chromium (web/tests/e2e), where the
+# radio is pl63-radiosim behind a stand-in Web Serial port. Each runner closes
+# with its own count; Playwright's is "playwright: N passed, N failed".
+web-test: web-test-core web-test-page web-test-e2e
+
 web-test-e2e: build web $(WEB_NODE_MODULES)
-	cd web && PL63_BUILD=$(abspath $(BUILD)) npx playwright test
+	cd web && PL63_BUILD=$(abspath $(BUILD)) PL63_WEB_DIR=$(abspath $(WEB_OUT)) npx playwright test
 
 # The page's ratios: read and write against the command line, the first
 # visit's compressed size, the time until it is interactive.
 web-bench: build web $(WEB_NODE_MODULES)
-	cd web && PL63_BUILD=$(abspath $(BUILD)) npx playwright test -c bench/playwright.config.ts
+	cd web && PL63_BUILD=$(abspath $(BUILD)) PL63_WEB_DIR=$(abspath $(WEB_OUT)) \
+		npx playwright test -c bench/playwright.config.ts
 
 # The window program against a simulated radio (scripts/demo.sh); without a
 # display, the same session in the terminal.
