@@ -1,7 +1,8 @@
 #pragma once
-// Every text the user reads exists in Simplified Chinese and in English.
+// Every text the user reads exists in Simplified Chinese and in English, as
+// one pair type: captions, list entries, error texts, undo step names and
+// report words are all a Bilingual.
 #include <string>
-#include <string_view>
 
 namespace pl63 {
 
@@ -13,11 +14,14 @@ enum class Language { Chinese = 0, English = 1 };
 inline Language languageFromFlag(int flag) { return flag == 1 ? Language::English : Language::Chinese; }
 
 struct Bilingual {
-    std::string_view zh;
-    std::string_view en;
+    std::string zh;
+    std::string en;
 
-    std::string_view in(Language language) const { return language == Language::English ? en : zh; }
-    std::string str(Language language) const { return std::string(in(language)); }
+    const std::string& in(Language language) const {
+        return language == Language::English ? en : zh;
+    }
+    std::string str(Language language) const { return in(language); }
+    bool operator==(const Bilingual&) const = default;
 };
 
 }  // namespace pl63

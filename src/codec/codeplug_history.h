@@ -15,15 +15,7 @@
 namespace pl63 {
 
 // What a step did, as the Edit menu names it ("channel 4 RX frequency").
-struct StepName {
-    std::string zh;
-    std::string en;
-
-    const std::string& in(Language language) const {
-        return language == Language::English ? en : zh;
-    }
-    bool operator==(const StepName&) const = default;
-};
+using StepName = Bilingual;
 
 class CodeplugHistory {
 public:

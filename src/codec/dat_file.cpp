@@ -18,11 +18,11 @@ ErrorText wrongType() {
     return {"文件类型不对，无法打开。", "Document type not to open."};
 }
 
-ErrorText cannotRead(const std::string& path) {
+}  // namespace
+
+ErrorText cannotReadFile(const std::string& path) {
     return {"无法读取文件：" + shownText(path), "Cannot read the file: " + shownText(path)};
 }
-
-}  // namespace
 
 Result<MemoryImage> parseDatContent(const std::vector<std::uint8_t>& content) {
     if (content.size() < kDatMinFileSize) return wrongType();
@@ -34,14 +34,14 @@ Result<MemoryImage> parseDatContent(const std::vector<std::uint8_t>& content) {
 
 Result<MemoryImage> readDatFile(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return cannotRead(path);
+    if (std::filesystem::is_directory(path, ec)) return cannotReadFile(path);
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return cannotRead(path);
+    if (!file) return cannotReadFile(path);
     std::vector<std::uint8_t> content(kDatSignatureSize + kDatMaxImageBytes);
     std::size_t got = std::fread(content.data(), 1, content.size(), file);
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    if (failed) return cannotRead(path);
+    if (failed) return cannotReadFile(path);
     content.resize(got);
     return parseDatContent(content);
 }

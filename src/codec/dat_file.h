@@ -25,6 +25,9 @@ Result<MemoryImage> parseDatContent(const std::vector<std::uint8_t>& content);
 // Reads no more of the file than an image can use.
 Result<MemoryImage> readDatFile(const std::string& path);
 
+// "Cannot read the file: <path>", for any file the program could not read.
+ErrorText cannotReadFile(const std::string& path);
+
 // The file content: signature followed by the image bytes.
 std::vector<std::uint8_t> datContent(const MemoryImage& image);
 

@@ -8,10 +8,10 @@ namespace {
 
 using ListItems = std::array<Bilingual, 2>;
 
-constexpr ListItems kPowerItems{{{"低", "Low"}, {"高", "Hight"}}};
-constexpr ListItems kForbidItems{{{"关闭", "Off"}, {"载波", "Carrow"}}};
-constexpr ListItems kBandItems{{{"窄带", "Narrow"}, {"宽带", "Wide"}}};
-constexpr ListItems kScanItems{{{"无", "No"}, {"有", "Have"}}};
+const ListItems kPowerItems{{{"低", "Low"}, {"高", "Hight"}}};
+const ListItems kForbidItems{{{"关闭", "Off"}, {"载波", "Carrow"}}};
+const ListItems kBandItems{{{"窄带", "Narrow"}, {"宽带", "Wide"}}};
+const ListItems kScanItems{{{"无", "No"}, {"有", "Have"}}};
 
 constexpr std::array<const ListItems*, 4> kListColumns{&kPowerItems, &kForbidItems, &kBandItems,
                                                        &kScanItems};

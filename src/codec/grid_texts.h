@@ -10,7 +10,7 @@
 namespace pl63 {
 
 // Item 0 of the tone list ("关闭" / "Off").
-inline constexpr Bilingual kToneOffText{"关闭", "Off"};
+inline const Bilingual kToneOffText{"关闭", "Off"};
 
 // True for a column with a two-item list (ColPower .. ColScan).
 constexpr bool isListColumn(int column) {

@@ -18,16 +18,16 @@ using namespace layout;
 constexpr std::uint32_t kNoFrequency = 0xFFFFFFFF;
 
 // The warning around the list of channel numbers.
-constexpr Bilingual kWarningBefore{
+const Bilingual kWarningBefore{
     "以下信道含有对讲机不可能有的数值（非十进制的频率数字或不在列表中的亚音）：",
     "These channels hold values no radio can have (frequency "
     "digits that are not decimal, or tones not in the list): "};
-constexpr Bilingual kWarningAfter{
+const Bilingual kWarningAfter{
     "。文件已按原样打开，这些数值均保留：未修改的信道按原样保存和写频。写频前请检查这些信道。",
     ". The file was opened as it is and these values are kept: a channel you do not edit is "
     "saved and written to the radio as it was. Check these channels before writing them to a "
     "radio."};
-constexpr Bilingual kListSeparator{"、", ", "};
+const Bilingual kListSeparator{"、", ", "};
 
 std::uint32_t frequencyBytes(const MemoryImage& image, std::size_t offset) {
     std::uint32_t value = 0;

@@ -9,12 +9,8 @@
 
 namespace pl63 {
 
-struct ErrorText {
-    std::string zh;
-    std::string en;
-
-    std::string in(Language language) const { return language == Language::English ? en : zh; }
-};
+// What went wrong, in both languages.
+using ErrorText = Bilingual;
 
 template <typename T>
 class Result {

@@ -19,14 +19,9 @@ namespace fs = std::filesystem;
 // Links can point at links; the system gives up after 40 as well.
 constexpr int kMaxLinkDepth = 40;
 
-struct Reason {
-    std::string zh;
-    std::string en;
-};
-
 // The system states its reason in English only; the common ones get their
 // Chinese text here.
-Reason systemReason(int error) {
+Bilingual systemReason(int error) {
     const std::string en = std::strerror(error ? error : EIO);
     switch (error) {
         case ENOENT:
@@ -60,12 +55,12 @@ Reason systemReason(int error) {
 // The folder was found a moment before the file is created in it, so a
 // refusal to create is about what the folder is, not whether it exists:
 // /proc answers ENOENT for every new name.
-Reason createReason(int error) {
+Bilingual createReason(int error) {
     if (error == ENOENT) return {"此文件夹中不能新建文件", "files cannot be created in this folder"};
     return systemReason(error);
 }
 
-ErrorText cannotSave(const std::string& path, const Reason& why) {
+ErrorText cannotSave(const std::string& path, const Bilingual& why) {
     const std::string shown = shownText(path);
     return {"无法保存文件：" + shown + "（" + why.zh + "）",
             "Cannot save the file: " + shown + " (" + why.en + ")"};

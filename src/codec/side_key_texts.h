@@ -7,7 +7,7 @@
 
 namespace pl63 {
 
-inline constexpr std::array<Bilingual, 12> kSideKeyFunctions{{
+inline const std::array<Bilingual, 12> kSideKeyFunctions{{
     {"自动拨号", "Automatic dial-up"},
     {"OFF", "OFF"},
     {"按键锁定", "Keys lock"},

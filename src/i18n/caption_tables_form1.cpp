@@ -1,7 +1,10 @@
 // Form1: title and menus, grid header and toolbar tooltips, the two panels,
 // then the list entries, in the order they are applied.
+#include <array>
 #include <string>
 
+#include "codec/band.h"
+#include "codec/grid_texts.h"
 #include "i18n/caption_rows.h"
 
 namespace pl63::i18n::tables {
@@ -24,6 +27,9 @@ void addMenus(CaptionTable& t) {
     t.push_back(text("mnuExportPdf", "导出 PDF…", "Export PDF…"));
     t.push_back(text("mnuQuit", "退出(&Q)", "Quit(&Q)"));
     t.push_back(text("mnuEdit", "编辑(&E)", "Edit(&E)"));
+    // The Edit items name the step they undo (i18n/step_names.h).
+    t.push_back(unapplied(text("mnuUndo", "撤销(&U)", "Undo(&U)")));
+    t.push_back(unapplied(text("mnuRedo", "重做(&R)", "Redo(&R)")));
     t.push_back(text("mnupro", "编程(&P)", "Programming(&P)"));
     t.push_back(text("mnureadFre", "读频(&R)", "Read Frequency(&R)"));
     t.push_back(text("mnuwriteFre", "写频(&W)", "Write Frequency(&W)"));
@@ -92,15 +98,15 @@ void addNumbered(CaptionTable& t, const char* list, int firstEntry, int count, i
 }
 
 void addLists(CaptionTable& t) {
-    t.push_back(entry("Combo8", 0, "关闭", "Off"));
-    t.push_back(entry("Combo5", 0, "低", "Low", 5));
-    t.push_back(entry("Combo5", 1, "高", "Hight", 5));
-    t.push_back(entry("Combo5", 1, "载波", "Carrow", 6));
-    t.push_back(entry("Combo5", 0, "关闭", "Off", 6));
-    t.push_back(entry("Combo5", 0, "窄带", "Narrow", 7));
-    t.push_back(entry("Combo5", 1, "宽带", "Wide", 7));
-    t.push_back(entry("Combo5", 0, "无", "No", 8));
-    t.push_back(entry("Combo5", 1, "有", "Have", 8));
+    // The grid's in-cell lists: the tone list's Off, then Combo5[5..8] with
+    // the list columns' items (Forbid's "Carrow" is written first).
+    t.push_back(entry("Combo8", 0, kToneOffText.zh, kToneOffText.en));
+    for (int column = ColPower; column <= ColScan; ++column) {
+        const Bilingual* items = gridListItems(column);
+        for (int position : column == ColForbid ? std::array{1, 0} : std::array{0, 1}) {
+            t.push_back(entry("Combo5", position, items[position].zh, items[position].en, column));
+        }
+    }
     t.push_back(entry("Combo2", 0, "关", "Off"));
     t.push_back(entry("Combo2", 1, "中文", "Chinese"));
     t.push_back(entry("Combo2", 2, "英文", "Englist"));
@@ -115,6 +121,24 @@ void addLists(CaptionTable& t) {
     t.push_back(entry("Combo13", 0, "关闭", "Off"));
 }
 
+// Entries that read the same in both languages: the panels build their lists
+// from these, the reports print them.
+void addDesignedEntries(CaptionTable& t) {
+    t.push_back(unapplied(entry("Combo10", 0, "PL-63", "PL-63")));
+    for (int i = 0; i < kBandCount; ++i) {
+        const std::string band(kBands[static_cast<std::size_t>(i)].text);
+        t.push_back(unapplied(entry("Combo1", i, band, band)));
+    }
+    for (int level = 1; level <= 10; ++level) {
+        t.push_back(
+            unapplied(entry("Combo13", level, std::to_string(level), std::to_string(level))));
+    }
+    int position = 0;
+    for (const char* delay : {"0.3S", "0.5S", "1S", "1.5S", "2S", "3S"}) {
+        t.push_back(unapplied(entry("Combo12", position++, delay, delay)));
+    }
+}
+
 }  // namespace
 
 CaptionTable form1() {
@@ -123,6 +147,7 @@ CaptionTable form1() {
     addGridHeaderAndToolTips(t);
     addPanels(t);
     addLists(t);
+    addDesignedEntries(t);
     return t;
 }
 

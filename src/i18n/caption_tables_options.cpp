@@ -1,5 +1,8 @@
 // The option windows: Debug (Form2), Test frequency (Form4), Optional
 // functions (Form5), Key settings (Form6), Embedded information (Form7).
+#include <cstdio>
+#include <string>
+
 #include "codec/side_key_texts.h"
 #include "i18n/caption_rows.h"
 
@@ -9,6 +12,8 @@ using namespace rows;
 
 CaptionTable form2() {
     return {
+        // The window keeps its designed title in both languages.
+        unapplied(title("Form2", "Debug", "Debug")),
         text("Frame1", "发射高功率", "TX-Hight Power"),
         text("Frame2", "发射低功率", "TX-Low Power"),
         text("Label3", "最小", "Low"),
@@ -21,6 +26,9 @@ CaptionTable form2() {
 
 CaptionTable form4() {
     return {
+        // The window keeps its designed title in both languages; "Debug
+        // frequency" is the menu item that opens it.
+        unapplied(title("Form4", "测试频率", "测试频率")),
         header("mfgrid1", 0, "频道", "Channel"),
         header("mfgrid1", 1, "接收频率", "RX Frequency"),
         header("mfgrid1", 2, "发射频率", "TX Frequency"),
@@ -29,8 +37,24 @@ CaptionTable form4() {
     };
 }
 
+// The preferred channel "01".."16", and the retrace times after "Empty":
+// 0.50 S .. 5.00 S in steps of 0.05 s.
+void addDesignedEntries(CaptionTable& t) {
+    for (int channel = 1; channel <= 16; ++channel) {
+        const std::string number = (channel < 10 ? "0" : "") + std::to_string(channel);
+        t.push_back(unapplied(entry("Combo12", channel - 1, number, number)));
+    }
+    for (const char* list : {"Combo13", "Combo14"}) {
+        for (int hundredths = 50, position = 1; hundredths <= 500; hundredths += 5, ++position) {
+            char time[16];
+            std::snprintf(time, sizeof time, "%d.%02d S", hundredths / 100, hundredths % 100);
+            t.push_back(unapplied(entry(list, position, time, time)));
+        }
+    }
+}
+
 CaptionTable form5() {
-    return {
+    CaptionTable t{
         title("Form5", "可选功能", "Optional Function"),
         text("Frame2", "扫描", "Scan"),
         text("Label7", "VOX可进行音调", "VOX volume control"),
@@ -62,12 +86,14 @@ CaptionTable form5() {
         entry("Combo15", 2, "优先", "priority"),
         entry("Combo15", 3, "优先+当前", "priority+Current"),
     };
+    addDesignedEntries(t);
+    return t;
 }
 
 CaptionTable form6() {
     CaptionTable t{
-        title("Form6", "键设定", "Keys Set"),
-        text("Command1", "确定", "OK"),
+        title("Form6", "键设定", "Keys Set"),    unapplied(text("Label1", "PF1", "PF1")),
+        unapplied(text("Label2", "PF2", "PF2")), text("Command1", "确定", "OK"),
         text("Command2", "取消", "Cancel"),
     };
     // PF1 and PF2 offer the same twelve functions.

@@ -2,121 +2,82 @@
 
 #include <array>
 
-#include "i18n/language_flag.h"
+#include "i18n/caption_catalogue.h"
 
 namespace pl63::i18n {
 namespace {
 
-struct StepRow {
+// Steps named after the caption of the control they come from: the list's
+// or check box's label on the Function Set panel, the toolbar's button.
+struct BorrowedName {
     std::string_view key;
-    std::string_view zh;
-    std::string_view en;
+    std::string_view control;
+    int index;
 };
-
-// Keys are the objectName of the control or window the step comes from, or
-// the command's name.
-constexpr std::array kSteps{
-    StepRow{"new", "新建", "New"},
-    StepRow{"open", "打开文件", "Open file"},
-    StepRow{"read", "读频", "Read frequency"},
-    StepRow{"import", "导入", "Import"},
-    StepRow{"band", "频段", "band"},
-    StepRow{"password", "通讯密码", "communication password"},
-    StepRow{"Combo3", "发射超时", "Time-out"},
-    StepRow{"Combo4", "发射超时预警", "Time-out Warn"},
-    StepRow{"Combo9", "静噪等级", "Squelch Grade"},
-    StepRow{"Combo2", "语言通知", "Language"},
-    StepRow{"Combo6", "省电", "Battery Save"},
-    StepRow{"Combo7", "提示音", "Beep"},
-    StepRow{"Combo11", "VOX功能", "VOX Function"},
-    StepRow{"Combo13", "VOX增益电平", "VOX GBIN"},
-    StepRow{"Combo12", "VOX延迟时间", "VOX Delay time"},
-    StepRow{"Check3", "取消操作", "Cancel operation"},
-    StepRow{"Check4", "接收时禁止VOX", "Received banned VOX"},
-    StepRow{"Form5", "可选功能", "Optional functions"},
-    StepRow{"Form6", "键设定", "Keys set"},
-    StepRow{"Form7", "嵌入信息", "Embedded information"},
-    StepRow{"Form4", "测试频率", "Test frequencies"},
-    StepRow{"Form2", "调试", "Debug"},
-    StepRow{"FormUsePass", "密码设置", "Password set"},
-};
-
-// Grid columns 1..8 as a step names them (the header says "QT/DQT" twice).
-constexpr std::array<StepRow, 8> kColumns{{
-    {"1", "接收频率", "RX frequency"},
-    {"2", "接收亚音频", "RX QT/DQT"},
-    {"3", "发射频率", "TX frequency"},
-    {"4", "发射亚音频", "TX QT/DQT"},
-    {"5", "功率", "power"},
-    {"6", "禁发", "forbid"},
-    {"7", "宽窄带", "band width"},
-    {"8", "扫描添加", "scan"},
+constexpr std::array<BorrowedName, 13> kBorrowed{{
+    {"new", "Toolbar1", 1},
+    {"read", "Toolbar1", 5},
+    {"Combo3", "Label5", 0},
+    {"Combo4", "Label1", 0},
+    {"Combo9", "Label6", 0},
+    {"Combo2", "Label4", 0},
+    {"Combo6", "Label7", 0},
+    {"Combo7", "Label8", 0},
+    {"Combo11", "Label11", 0},
+    {"Combo13", "Label13", 0},
+    {"Combo12", "Label12", 0},
+    {"Check3", "Check3", 0},
+    {"Check4", "Check4", 0},
 }};
 
-struct MenuTexts {
-    std::string_view zh;
-    std::string_view en;
-};
-constexpr MenuTexts kUndoItem{"撤销(&U)", "Undo(&U)"};
-constexpr MenuTexts kRedoItem{"重做(&R)", "Redo(&R)"};
-// The step name follows the item's own caption, accelerator included, so
-// Alt+E then U undoes whatever the step is.
-constexpr MenuTexts kUndoStep{"撤销(&U)：", "&Undo: "};
-constexpr MenuTexts kRedoStep{"重做(&R)：", "&Redo: "};
-constexpr MenuTexts kUntitled{"未命名", "untitled"};
-constexpr MenuTexts kUnsavedBefore{"是否保存对 “", "Save the changes to \""};
-constexpr MenuTexts kUnsavedAfter{"” 的修改？\n不保存，修改将会丢失。",
-                                  "\"?\nYour changes will be lost if you don't save them."};
-
-QString pick(const MenuTexts& texts, int languageFlag) {
-    const std::string_view text = languageFlag == kFlagEnglish ? texts.en : texts.zh;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// Grid columns 1 and 3 name their steps as their headers do; the others
+// have a "Steps" row of their own.
+const CaptionRow* columnName(int column) {
+    if (const CaptionRow* own = findCaption("Steps", "Grid1", column)) return own;
+    return findCaption("Form1", "Grid1", column);
 }
 
-QString pick(const StepName& name, int languageFlag) {
-    return QString::fromStdString(name.in(languageFromFlag(languageFlag)));
-}
-
-QString itemText(const MenuTexts& plain, const MenuTexts& prefix, const StepName& step,
-                 int languageFlag) {
-    if (step.zh.empty() && step.en.empty()) return pick(plain, languageFlag);
+std::string itemText(std::string_view plainItem, std::string_view prefix, const StepName& step,
+                     Language language) {
+    if (step.zh.empty() && step.en.empty()) return caption("Form1", plainItem).str(language);
     // The step name is the whole rest of the text: a "&" in it is no
     // accelerator.
-    QString name = pick(step, languageFlag);
-    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return pick(prefix, languageFlag) + name;
+    std::string name;
+    for (char c : step.in(language)) name += c == '&' ? std::string("&&") : std::string(1, c);
+    return caption("Steps", prefix).str(language) + name;
 }
 
 }  // namespace
 
 StepName stepName(std::string_view key) {
-    for (const StepRow& row : kSteps) {
-        if (row.key == key) return {std::string(row.zh), std::string(row.en)};
+    if (const CaptionRow* own = findCaption("Steps", key)) return own->text;
+    for (const BorrowedName& borrowed : kBorrowed) {
+        if (borrowed.key == key) return caption("Form1", borrowed.control, borrowed.index);
     }
     return {std::string(key), std::string(key)};
 }
 
 StepName gridCellStep(int row, int column) {
-    const std::string number = std::to_string(row);
-    if (column < 1 || column > static_cast<int>(kColumns.size())) {
-        return {"信道 " + number, "channel " + number};
-    }
-    const StepRow& names = kColumns[static_cast<std::size_t>(column - 1)];
-    return {"信道 " + number + " " + std::string(names.zh),
-            "channel " + number + " " + std::string(names.en)};
+    const Bilingual channel = caption("Steps", "channel");
+    const std::string number = " " + std::to_string(row);
+    const CaptionRow* name = column >= 1 && column <= 8 ? columnName(column) : nullptr;
+    if (!name) return {channel.zh + number, channel.en + number};
+    return {channel.zh + number + " " + name->text.zh, channel.en + number + " " + name->text.en};
 }
 
-QString undoItemText(const StepName& step, int languageFlag) {
-    return itemText(kUndoItem, kUndoStep, step, languageFlag);
+std::string undoItemText(const StepName& step, Language language) {
+    return itemText("mnuUndo", "undoStep", step, language);
 }
 
-QString redoItemText(const StepName& step, int languageFlag) {
-    return itemText(kRedoItem, kRedoStep, step, languageFlag);
+std::string redoItemText(const StepName& step, Language language) {
+    return itemText("mnuRedo", "redoStep", step, language);
 }
 
-QString unsavedQuestion(const QString& fileName, int languageFlag) {
-    const QString shown = fileName.isEmpty() ? pick(kUntitled, languageFlag) : fileName;
-    return pick(kUnsavedBefore, languageFlag) + shown + pick(kUnsavedAfter, languageFlag);
+std::string unsavedQuestion(const std::string& fileName, Language language) {
+    const std::string shown =
+        fileName.empty() ? caption("Steps", "untitled").str(language) : fileName;
+    return caption("Steps", "unsavedBefore").str(language) + shown +
+           caption("Steps", "unsavedAfter").str(language);
 }
 
 }  // namespace pl63::i18n

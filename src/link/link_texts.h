@@ -15,7 +15,7 @@ enum class LinkText {
     PasswordChanged,
 };
 
-inline constexpr Bilingual kLinkTexts[] = {
+inline const Bilingual kLinkTexts[] = {
     {"通信端口未打开，请先选择菜单“通信端口”打开其串口！",
      "Communication port not open, please first selection menu 'communication port' to open its "
      "serial ports!"},

@@ -20,7 +20,7 @@ ChannelSheet channelSheet(const Codeplug& codeplug, Language language, const std
         for (int col = ColNumber; col <= ColScan; ++col) cells[col] = codeplug.channels.text(row, col);
         sheet.channels.push_back(cells);
     }
-    for (const DisplayText* title : {&t.functionSetTitle, &t.keysTitle}) {
+    for (const Bilingual* title : {&t.functionSetTitle, &t.keysTitle}) {
         ChannelSheet::Section section{title->in(language), {}};
         for (const ReportEntry& entry : optionEntries(codeplug, language)) {
             if (entry.window == section.title) section.values.push_back({entry.control, entry.value});

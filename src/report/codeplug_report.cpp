@@ -37,19 +37,19 @@ class Report {
 public:
     explicit Report(Language language) : language_(language) {}
 
-    void title(const DisplayText& text) {
+    void title(const Bilingual& text) {
         flush();
         window_ = text.in(language_);
         out_ << "\n" << window_ << "\n";
     }
-    void value(const DisplayText& caption, const std::string& text) {
+    void value(const Bilingual& caption, const std::string& text) {
         pairs_.push_back({caption.in(language_), text});
         entries_.push_back({window_, caption.in(language_), text});
     }
     void choice(const DisplayList& list, long long position) {
         value(list.caption, position == -1 ? "" : list.itemText(position, language_));
     }
-    void check(const DisplayText& caption, bool checked) {
+    void check(const Bilingual& caption, bool checked) {
         value(caption, displayTables().checkBoxStates[checked ? 1 : 0].in(language_));
     }
     void table(const Table& rows, const std::string& indent = "") {
@@ -148,8 +148,8 @@ void optionWindows(Report& report, const Codeplug& codeplug, const DisplayTables
     report.table(rows, "  ");
 
     report.title(t.embeddedTitle);
-    report.value(DisplayText{"1", "1"}, printable(codeplug.EmbeddedInfo[0]));
-    report.value(DisplayText{"2", "2"}, printable(codeplug.EmbeddedInfo[1]));
+    report.value(Bilingual{"1", "1"}, printable(codeplug.EmbeddedInfo[0]));
+    report.value(Bilingual{"2", "2"}, printable(codeplug.EmbeddedInfo[1]));
 
     report.title(t.debugTitle);
     report.value(t.txHighPower, std::to_string(codeplug.TxHighPowerTune));
@@ -170,7 +170,7 @@ std::vector<ReportEntry> optionEntries(const Codeplug& codeplug, Language langua
 std::vector<ReportEntry> storedOnlyEntries(const Codeplug& codeplug, Language language) {
     const DisplayTables& t = displayTables();
     std::vector<ReportEntry> entries;
-    auto add = [&](const DisplayText& window, const std::string& control, const std::string& value) {
+    auto add = [&](const Bilingual& window, const std::string& control, const std::string& value) {
         entries.push_back({window.in(language), control, value});
     };
     add(t.functionSetTitle, t.commPassword.in(language), printable(codeplug.CommPassword));

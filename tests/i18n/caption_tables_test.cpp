@@ -1,7 +1,7 @@
 // The caption tables as data (row counts, order, the texts whose blanks and
 // odd characters are easy to lose) and one table applied to a small window
 // built by hand, so every kind of target is written.
-#include "i18n/caption_tables.h"
+#include "i18n/qt/captions.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ std::pair<std::string, std::string> texts(const char* window, const std::string&
                                           int index = 0, int element = -1) {
     const CaptionRow* row = findRow(captionTable(window), name, index, element);
     if (!row) return {"<missing>", "<missing>"};
-    return {row->zh, row->en};
+    return {row->text.zh, row->text.en};
 }
 
 using Texts = std::pair<std::string, std::string>;
@@ -72,7 +72,7 @@ TEST(CaptionTablesTest, EveryWindowHasItsRowsInOrder) {
         EXPECT_EQ(form6[3 + i].objectName, "Combo1");
         EXPECT_EQ(form6[15 + i].objectName, "Combo2");
         EXPECT_EQ(form6[15 + i].index, i);
-        EXPECT_EQ(form6[3 + i].en, form6[15 + i].en);
+        EXPECT_EQ(form6[3 + i].text, form6[15 + i].text);
     }
 }
 
@@ -83,8 +83,8 @@ TEST(CaptionTablesTest, NoRowIsWrittenTwiceOrLeftEmpty) {
             EXPECT_TRUE(
                 seen.insert({int(row.target), row.objectName, row.index, row.element}).second)
                 << window << " " << row.objectName << " " << row.index;
-            EXPECT_FALSE(row.zh.empty()) << window << " " << row.objectName;
-            EXPECT_FALSE(row.en.empty()) << window << " " << row.objectName;
+            EXPECT_FALSE(row.text.zh.empty()) << window << " " << row.objectName;
+            EXPECT_FALSE(row.text.en.empty()) << window << " " << row.objectName;
         }
     }
 }

@@ -2,7 +2,7 @@
 // texts in each language, the identifier handed back, and the title
 // fallback; once through the answerer seam, once with a real box clicked
 // the way a user would.
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 
 #include <gtest/gtest.h>
 

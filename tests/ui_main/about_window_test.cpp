@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QUrl>
 
-#include "i18n/caption_tables.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/captions.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/main/help_file.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "codec/frequency_entry.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_grid_view.h"
 

@@ -14,9 +14,8 @@
 
 #include "codec/frequency_entry.h"
 #include "codec/image_codec.h"
-#include "i18n/caption_tables.h"
-#include "i18n/captions.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "ui/qt_translations.h"
 #include "ui_main/main_window_fixture.h"
 
@@ -65,7 +64,8 @@ protected:
                                       std::to_string(row.index);
             ASSERT_NE(target, nullptr) << where;
             EXPECT_EQ(windowOf(target), w) << where;
-            EXPECT_EQ(shownText(target, row).toStdString(), flag == 1 ? row.en : row.zh) << where;
+            EXPECT_EQ(shownText(target, row).toStdString(), flag == 1 ? row.text.en : row.text.zh)
+                << where;
         }
     }
     QWidget* about() { return context->windows.window(*context, "frmAbout"); }

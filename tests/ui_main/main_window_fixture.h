@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_grid_view.h"
 #include "ui/main/file_commands.h"

@@ -12,7 +12,7 @@
 
 #include "codec/image_codec.h"
 #include "codec/layout.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "link/link_engine.h"
 #include "link/radio_simulator.h"
 #include "ui/app_context.h"

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <memory>
 
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/main/main_window.h"
 #include "ui/options/option_windows.h"

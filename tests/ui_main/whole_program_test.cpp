@@ -19,7 +19,7 @@
 #include "codec/frequency_entry.h"
 #include "codec/image_codec.h"
 #include "e2e/child_process.h"
-#include "i18n/caption_tables.h"
+#include "i18n/qt/captions.h"
 #include "ui/main/gui_link.h"
 #include "ui_main/main_window_fixture.h"
 

@@ -13,9 +13,8 @@
 #include <memory>
 
 #include "codec/image_codec.h"
-#include "i18n/caption_tables.h"
-#include "i18n/captions.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/captions.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 
 namespace pl63::ui::test {

@@ -14,7 +14,7 @@
 
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui_support/fake_clock.h"
 

@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "codec/layout.h"
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "optional_functions_fixture.h"
 #include "ui/twips.h"
 

@@ -18,8 +18,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "i18n/caption_tables.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/captions.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "ui/app_context.h"
 #include "ui/font_hinting.h"
 #include "ui/main/main_window.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "i18n/caption_tables.h"
+#include "i18n/qt/captions.h"
 #include "ui/cancel_on_escape.h"
 #include "ui/main/radio_picture.h"
 #include "ui/twips.h"
@@ -25,7 +25,7 @@ int pictureHeight() {
 // ApplyCaptions rewrites them in the language in force.
 QString designText(const char* name) {
     for (const i18n::CaptionRow& row : i18n::captionTable("frmAbout")) {
-        if (row.objectName == name) return QString::fromStdString(row.zh);
+        if (row.objectName == name) return QString::fromStdString(row.text.zh);
     }
     return {};
 }

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 
 #include "forms/grid_choices.h"
-#include "i18n/caption_tables.h"
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/plain_header_view.h"
@@ -100,7 +100,7 @@ void ChannelGridView::applyDesignHeaders() {
     for (const i18n::CaptionRow& row : i18n::captionTable(QStringLiteral("Form1"))) {
         if (row.target != i18n::CaptionTarget::HeaderCell || row.objectName != "Grid1") continue;
         if (QTableWidgetItem* header = horizontalHeaderItem(row.index)) {
-            header->setText(QString::fromStdString(row.zh));
+            header->setText(QString::fromStdString(row.text.zh));
         }
     }
 }

@@ -19,9 +19,9 @@
 #include "codec/safe_file.h"
 #include "codec/shown_text.h"
 #include "forms/channel_import.h"
-#include "forms/command_texts.h"
 #include "forms/file_comparison.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/caption_catalogue.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "report/channel_sheet.h"
 #include "report/codeplug_diff.h"
@@ -31,15 +31,13 @@
 namespace pl63::ui {
 namespace {
 
-constexpr Bilingual kCsvFilter{"信道表 CSV (*.csv *.CSV)", "Channel list CSV (*.csv *.CSV)"};
-constexpr Bilingual kPdfFilter{"PDF (*.pdf)", "PDF (*.pdf)"};
-
-// The texts the browser page shows for the same commands.
-Bilingual commandText(std::string_view name) {
-    return forms::namedText(forms::commandTexts(), name);
+const Bilingual kCsvFilter{"信道表 CSV (*.csv *.CSV)", "Channel list CSV (*.csv *.CSV)"};
+const Bilingual kPdfFilter{"PDF (*.pdf)", "PDF (*.pdf)"};
+// The list windows' titles and headings and the messages, as the catalogue
+// has them for the browser page as well.
+Bilingual message(const char* name) {
+    return i18n::caption("Messages", name);
 }
-const Bilingual kCannotRead = commandText("cannotRead");
-const Bilingual kNotWritten = commandText("notWritten");
 
 // A channel list is a few kilobytes; anything far larger is no channel list.
 constexpr qint64 kMaxCsvBytes = 1 << 20;
@@ -128,7 +126,7 @@ void ChannelListCommands::importChannels() {
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvBytes) {
-        tell(kCannotRead, shownText(localPath(path)));
+        tell(cannotReadFile(localPath(path)));
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -137,7 +135,7 @@ void ChannelListCommands::importChannels() {
     // The window takes what fits and lists the rest, as --skip-unfit does.
     const Language lang = language();
     const auto imported = forms::importChannelList(csv, context_.document.data(), lang, true);
-    if (!imported) return tell({imported.error().zh, imported.error().en});
+    if (!imported) return tell(imported.error());
     context_.document.change(i18n::stepName("import"), [&](Codeplug& codeplug) {
         codeplug.channels = imported.value().channels;
     });
@@ -155,7 +153,7 @@ void ChannelListCommands::exportChannels(Layout layout) {
     const std::string csv =
         layout == Layout::Chirp ? exportChirpCsv(channels) : exportChannelsCsv(channels);
     if (Status written = writeFileSafely(localPath(path), csv); !written) {
-        tell(kNotWritten, written.error().in(language()));
+        tell(message("notWritten"), written.error().in(language()));
     }
 }
 
@@ -164,12 +162,12 @@ void ChannelListCommands::compareWithFile() {
     const QString path = files_.dialogs().openFileName(&owner_, codeplugFileFilter());
     if (path.isEmpty()) return;
     const Result<MemoryImage> image = readDatFile(localPath(path));
-    if (!image) return tell({image.error().zh, image.error().en});
+    if (!image) return tell(image.error());
     const forms::FileComparison comparison =
         forms::compareWithFile(context_.document.data(), image.value(),
                                QFileInfo(path).fileName().toStdString(), language());
-    if (comparison.lines.empty()) return tell(commandText("noDifference"));
-    showList(commandText("compareTitle"), qtext(comparison.heading), comparison.lines);
+    if (comparison.lines.empty()) return tell(message("noDifference"));
+    showList(message("compareTitle"), qtext(comparison.heading), comparison.lines);
 }
 
 namespace {
@@ -197,7 +195,7 @@ void ChannelListCommands::exportPdf() {
     if (path.isEmpty()) return;
     if (Status written = sheet::writeChannelSheetPdf(sheetOf(context_, language()), localPath(path));
         !written) {
-        tell(kNotWritten, written.error().in(language()));
+        tell(message("notWritten"), written.error().in(language()));
     }
 }
 

@@ -10,8 +10,8 @@
 #include "codec/dat_file.h"
 #include "codec/image_codec.h"
 #include "codec/impossible_values.h"
-#include "forms/command_texts.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/caption_catalogue.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "settings/port_map.h"
 #include "ui/app_context.h"
@@ -19,13 +19,11 @@
 namespace pl63::ui {
 namespace {
 
-const Bilingual kNewWarning = forms::namedText(forms::commandTexts(), "newWarning");
-const Bilingual kNewWarningTitle = forms::namedText(forms::commandTexts(), "newWarningTitle");
-constexpr Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？",
-                                       "This file already exists, whether to cover?"};
-constexpr Bilingual kMissingRecent{"文件不存在，已从最近文件列表中移除：\n",
-                                   "The file no longer exists and was removed from the list of "
-                                   "recent files:\n"};
+const Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？",
+                                   "This file already exists, whether to cover?"};
+const Bilingual kMissingRecent{"文件不存在，已从最近文件列表中移除：\n",
+                               "The file no longer exists and was removed from the list of "
+                               "recent files:\n"};
 
 constexpr int kRecentCount = 4;
 const QString kRecentKey = QStringLiteral("recentFiles");
@@ -105,9 +103,10 @@ bool FileCommands::settleUnsavedChanges() {
     document.commitPendingEdits();
     if (!document.isModified()) return true;
     const QString name = QFileInfo(document.filePath()).fileName();
-    const int answer = i18n::LocalizedMsgBox(&owner_, languageFlag(),
-                                             i18n::unsavedQuestion(name, languageFlag()),
-                                             i18n::StyleSaveDiscardCancel);
+    const std::string question =
+        i18n::unsavedQuestion(name.toStdString(), context_.state.language());
+    const int answer = i18n::LocalizedMsgBox(
+        &owner_, languageFlag(), QString::fromStdString(question), i18n::StyleSaveDiscardCancel);
     if (answer == i18n::IdSave) return save();
     return answer == i18n::IdDiscard;
 }
@@ -115,9 +114,9 @@ bool FileCommands::settleUnsavedChanges() {
 void FileCommands::newCodeplug() {
     if (!settleUnsavedChanges()) return;
     const Language lang = context_.state.language();
-    const int answer =
-        i18n::LocalizedMsgBox(&owner_, languageFlag(), text(kNewWarning, lang),
-                              i18n::StyleOkCancelWarning, text(kNewWarningTitle, lang));
+    const int answer = i18n::LocalizedMsgBox(
+        &owner_, languageFlag(), text(i18n::caption("Messages", "newWarning"), lang),
+        i18n::StyleOkCancelWarning, text(i18n::caption("Messages", "newWarningTitle"), lang));
     if (answer == i18n::IdCancel) return;
     context_.document.replace(
         i18n::stepName("new"), [](Codeplug& codeplug) { codeplug.channels.ClearGrid1(); }, {});

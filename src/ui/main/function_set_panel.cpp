@@ -3,68 +3,51 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/caption_label.h"
 
 namespace pl63::ui {
-namespace {
 
-constexpr int kTimeOutEntries = 40;
-constexpr int kTimeOutStepSeconds = 15;
-
-// The design texts; ApplyCaptions rewrites them in the language in force.
-QStringList numbered(int first, int last, const QString& suffix) {
-    QStringList texts;
-    for (int i = first; i <= last; ++i) texts << QString::number(i) + suffix;
-    return texts;
-}
-
-}  // namespace
-
+// Captions and entries are the catalogue's design texts; ApplyCaptions
+// rewrites them in the language in force.
 FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("功能设置"), parent), context_(context) {
+    : QGroupBox(i18n::designText("Form1", "Frame2"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame2"));
     using F = FunctionSet;
 
-    auto label = [this](const char* name, const char* text) -> QLabel* {
-        auto* made = new CaptionLabel(QString::fromUtf8(text), this);
+    auto label = [this](const char* name) -> QLabel* {
+        auto* made = new CaptionLabel(i18n::designText("Form1", name), this);
         made->setObjectName(QString::fromLatin1(name));
         return made;
     };
 
-    QLabel* label5 = label("Label5", "发射超时");
-    QComboBox* combo3 = addList("Combo3", &F::timeOut);
-    QLabel* label4 = label("Label4", "语言通知");
+    QLabel* label5 = label("Label5");
+    // Filled at start-up (fillTimeOutList).
+    QComboBox* combo3 = addList("Combo3", &F::timeOut, false);
+    QLabel* label4 = label("Label4");
     QComboBox* combo2 = addList("Combo2", &F::voicePrompt);
-    combo2->addItems({QStringLiteral("关"), QStringLiteral("中文"), QStringLiteral("英文")});
-    QLabel* label11 = label("Label11", "VOX功能");
+    QLabel* label11 = label("Label11");
     QComboBox* combo11 = addList("Combo11", &F::voxFunction);
-    combo11->addItems({QStringLiteral("禁止"), QStringLiteral("使能")});
 
-    QLabel* label1 = label("Label1", "发射超时预警");
+    QLabel* label1 = label("Label1");
     QComboBox* combo4 = addList("Combo4", &F::timeOutWarn);
-    combo4->addItems(QStringList{QStringLiteral("关闭")} + numbered(1, 10, QStringLiteral(" 秒")));
-    QLabel* label7 = label("Label7", "省电");
+    QLabel* label7 = label("Label7");
     QComboBox* combo6 = addList("Combo6", &F::batterySave);
-    combo6->addItems({QStringLiteral("禁止"), QStringLiteral("使能")});
-    QLabel* label13 = label("Label13", "VOX增益电平");
+    QLabel* label13 = label("Label13");
     QComboBox* combo13 = addList("Combo13", &F::voxGain);
-    combo13->addItems(QStringList{QStringLiteral("关闭")} + numbered(1, 10, QString()));
 
-    QLabel* label6 = label("Label6", "静噪等级");
+    QLabel* label6 = label("Label6");
     QComboBox* combo9 = addList("Combo9", &F::squelchGrade);
-    combo9->addItems(numbered(0, 9, QStringLiteral(" 级")));
-    QLabel* label8 = label("Label8", "提示音");
+    QLabel* label8 = label("Label8");
     QComboBox* combo7 = addList("Combo7", &F::beep);
-    combo7->addItems({QStringLiteral("禁止"), QStringLiteral("使能")});
-    QLabel* label12 = label("Label12", "VOX延迟时间");
+    QLabel* label12 = label("Label12");
     QComboBox* combo12 = addList("Combo12", &F::voxDelay);
-    combo12->addItems({"0.3S", "0.5S", "1S", "1.5S", "2S", "3S"});
 
-    check3_ = new QCheckBox(QStringLiteral("取消操作"), this);
+    check3_ = new QCheckBox(i18n::designText("Form1", "Check3"), this);
     check3_->setObjectName(QStringLiteral("Check3"));
-    check4_ = new QCheckBox(QStringLiteral("接收时禁止VOX"), this);
+    check4_ = new QCheckBox(i18n::designText("Form1", "Check4"), this);
     check4_->setObjectName(QStringLiteral("Check4"));
     connect(check3_, &QCheckBox::toggled, this, [this] { storeChecks("Check3"); });
     connect(check4_, &QCheckBox::toggled, this, [this] { storeChecks("Check4"); });
@@ -97,13 +80,14 @@ FunctionSetPanel::FunctionSetPanel(AppContext& context, QWidget* parent)
     }
 }
 
-QComboBox* FunctionSetPanel::addList(const char* name, StoredPosition stored) {
+QComboBox* FunctionSetPanel::addList(const char* name, StoredPosition stored, bool withEntries) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(name));
     // A list takes the width of the entries it has when the window is first
     // shown; followEntryWidths() makes it follow later changes.
     // The lists of one column line up at the width of the widest.
     combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    if (withEntries) combo->addItems(i18n::designEntries("Form1", name));
     lists_.emplace_back(combo, stored);
     const StepName step = i18n::stepName(name);
     connect(combo, &QComboBox::currentIndexChanged, this, [this, stored, step](int position) {
@@ -123,11 +107,10 @@ void FunctionSetPanel::fillTimeOutList() {
     QComboBox* combo3 = list("Combo3");
     showing_ = true;
     combo3->clear();
-    QStringList entries;
-    for (int i = 1; i <= kTimeOutEntries; ++i) {
-        entries << QString::number(i * kTimeOutStepSeconds) + QStringLiteral(" S");
+    // The list starts in its English spelling, whatever the language.
+    for (const Bilingual& entry : i18n::listEntries("Form1", "Combo3")) {
+        combo3->addItem(QString::fromStdString(entry.en));
     }
-    combo3->addItems(entries);
     showing_ = false;
     showFunctions();
 }

@@ -41,7 +41,8 @@ signals:
 
 private:
     using StoredPosition = std::int16_t FunctionSet::*;
-    QComboBox* addList(const char* name, StoredPosition stored);
+    // A list with the catalogue's design entries (none: filled later).
+    QComboBox* addList(const char* name, StoredPosition stored, bool withEntries = true);
     void storeChecks(const char* objectName);
 
     AppContext& context_;

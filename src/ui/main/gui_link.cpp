@@ -1,7 +1,7 @@
 #include "ui/main/gui_link.h"
 
 #include "codec/image_codec.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "link/transfer_messages.h"
 #include "link/transfer_report.h"

@@ -5,7 +5,7 @@
 // Escape, and the image taken from the Codeplug and, after a read, handed to
 // the CodeplugDocument. The protocol itself is the engine's.
 #include "codec/codeplug.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "link/qt/serial_link.h"
 #include "ui/main/transfer_view.h"
 

@@ -8,7 +8,7 @@
 
 #include "codec/bilingual.h"
 #include "i18n/application_title.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 
 // Where GNUInstallDirs put share/pl63, seen from bin (CMake sets it).
 #ifndef PL63_HELP_FROM_BIN
@@ -18,8 +18,8 @@
 namespace pl63::ui {
 namespace {
 
-constexpr Bilingual kNoViewer{"没有找到可以显示帮助的程序。帮助文件在：\n",
-                              "No program was found to show the help. The guide is here:\n"};
+const Bilingual kNoViewer{"没有找到可以显示帮助的程序。帮助文件在：\n",
+                          "No program was found to show the help. The guide is here:\n"};
 
 }  // namespace
 

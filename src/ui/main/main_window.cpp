@@ -12,9 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "i18n/caption_tables.h"
-#include "i18n/captions.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "settings/parameter_file.h"
 #include "settings/qt/language_hint.h"
@@ -111,7 +110,7 @@ void MainWindow::buildWidgets() {
     progressBar_->setTextVisible(false);
     progressBar_->hide();
 
-    cancelButton_ = new QPushButton(QStringLiteral("取消"), central);
+    cancelButton_ = new QPushButton(i18n::designText("Form1", "cmdCancel"), central);
     cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
     cancelButton_->setAutoDefault(false);
     cancelButton_->hide();
@@ -120,7 +119,7 @@ void MainWindow::buildWidgets() {
     cancelKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancelKey_->setEnabled(false);
 
-    rightsLabel_ = new QLabel(QStringLiteral("版权所有 © 2026 pl63 项目"), central);
+    rightsLabel_ = new QLabel(i18n::designText("Form1", "Label2"), central);
     rightsLabel_->setObjectName(QStringLiteral("Label2"));
 
     auto* panels = new QHBoxLayout;
@@ -284,11 +283,11 @@ void MainWindow::showHistoryState() {
     setWindowTitle((file.isEmpty() ? captionTitle_ : named) + QStringLiteral("[*]"));
     setWindowModified(document.isModified());
     if (!undo_) return;
-    const int flag = context_.state.LanguageFlag;
+    const Language language = context_.state.language();
     undo_->setEnabled(document.canUndo());
-    undo_->setText(i18n::undoItemText(document.undoName(), flag));
+    undo_->setText(QString::fromStdString(i18n::undoItemText(document.undoName(), language)));
     redo_->setEnabled(document.canRedo());
-    redo_->setText(i18n::redoItemText(document.redoName(), flag));
+    redo_->setText(QString::fromStdString(i18n::redoItemText(document.redoName(), language)));
 }
 
 void MainWindow::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {

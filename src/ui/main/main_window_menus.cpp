@@ -1,9 +1,11 @@
 // Form1's menu bar and Toolbar1: built in the order the user sees them, with
-// the design (Chinese) texts that ApplyCaptions rewrites.
+// the design (Chinese) texts of the caption catalogue, which ApplyCaptions
+// rewrites.
 #include <QDir>
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "i18n/qt/captions.h"
 #include "ui/app_context.h"
 #include "ui/main/channel_list_commands.h"
 #include "ui/main/gui_link.h"
@@ -13,16 +15,19 @@
 namespace pl63::ui {
 namespace {
 
-QMenu* addMenu(QMenuBar* bar, const char* name, const char* text) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(text));
+QString designText(const char* name) {
+    return i18n::designText("Form1", name);
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(designText(name));
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
     return menu;
 }
 
-QAction* addItem(QMenu* menu, const char* name, const char* text,
-                 QKeySequence shortcut = QKeySequence()) {
-    QAction* action = menu->addAction(QString::fromUtf8(text));
+QAction* addItem(QMenu* menu, const char* name, QKeySequence shortcut = QKeySequence()) {
+    QAction* action = menu->addAction(designText(name));
     action->setObjectName(QString::fromLatin1(name));
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     return action;
@@ -41,40 +46,40 @@ void MainWindow::buildMenus() {
     link::LinkEngine* engine = &link_->engine();
     CodeplugDocument* document = &context_.document;
 
-    QMenu* file = addMenu(bar, "mnuFile", "文件(&F)");
-    connect(addItem(file, "mnuNew", "新建(&N)", QKeySequence::New), &QAction::triggered, this,
+    QMenu* file = addMenu(bar, "mnuFile");
+    connect(addItem(file, "mnuNew", QKeySequence::New), &QAction::triggered, this,
             [files] { files->newCodeplug(); });
-    connect(addItem(file, "mnuOpen", "打开(&O)", QKeySequence::Open), &QAction::triggered, this,
+    connect(addItem(file, "mnuOpen", QKeySequence::Open), &QAction::triggered, this,
             [files] { files->open(); });
-    connect(addItem(file, "mnuAssave", "保存(&S)", QKeySequence::Save), &QAction::triggered, this,
+    connect(addItem(file, "mnuAssave", QKeySequence::Save), &QAction::triggered, this,
             [files] { files->save(); });
     addSeparator(file, "mnuline2");
     ChannelListCommands* lists = channelLists_.get();
-    connect(addItem(file, "mnuImport", "导入信道…"), &QAction::triggered, this,
+    connect(addItem(file, "mnuImport"), &QAction::triggered, this,
             [lists] { lists->importChannels(); });
-    QMenu* exportMenu = file->addMenu(QStringLiteral("导出信道"));
+    QMenu* exportMenu = file->addMenu(designText("mnuExport"));
     exportMenu->setObjectName(QStringLiteral("mnuExport"));
     exportMenu->menuAction()->setObjectName(QStringLiteral("mnuExportAction"));
-    connect(addItem(exportMenu, "mnuExportChirp", "CHIRP 格式…"), &QAction::triggered, this,
+    connect(addItem(exportMenu, "mnuExportChirp"), &QAction::triggered, this,
             [lists] { lists->exportChannels(ChannelListCommands::Layout::Chirp); });
-    connect(addItem(exportMenu, "mnuExportPl63", "本软件格式…"), &QAction::triggered, this,
+    connect(addItem(exportMenu, "mnuExportPl63"), &QAction::triggered, this,
             [lists] { lists->exportChannels(ChannelListCommands::Layout::Pl63); });
-    connect(addItem(file, "mnuCompare", "与文件比较…"), &QAction::triggered, this,
+    connect(addItem(file, "mnuCompare"), &QAction::triggered, this,
             [lists] { lists->compareWithFile(); });
     addSeparator(file, "mnuline3");
-    connect(addItem(file, "mnuPrint", "打印…", QKeySequence::Print), &QAction::triggered, this,
+    connect(addItem(file, "mnuPrint", QKeySequence::Print), &QAction::triggered, this,
             [lists] { lists->print(); });
-    connect(addItem(file, "mnuExportPdf", "导出 PDF…"), &QAction::triggered, this,
+    connect(addItem(file, "mnuExportPdf"), &QAction::triggered, this,
             [lists] { lists->exportPdf(); });
     // The files last opened or saved come between Save and Quit.
     recentSeparator_ = file->addSeparator();
     recentSeparator_->setObjectName(QStringLiteral("mnurecentline"));
     addSeparator(file, "mnuline");
-    connect(addItem(file, "mnuQuit", "退出(&Q)"), &QAction::triggered, this, &QWidget::close);
+    connect(addItem(file, "mnuQuit"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = addMenu(bar, "mnuEdit", "编辑(&E)");
-    undo_ = addItem(edit, "mnuUndo", "撤销(&U)", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo_ = addItem(edit, "mnuRedo", "重做(&R)");
+    QMenu* edit = addMenu(bar, "mnuEdit");
+    undo_ = addItem(edit, "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = addItem(edit, "mnuRedo");
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(undo_, &QAction::triggered, this, [document] {
@@ -86,51 +91,41 @@ void MainWindow::buildMenus() {
         document->redo();
     });
 
-    QMenu* programming = addMenu(bar, "mnupro", "编程(&P)");
-    connect(addItem(programming, "mnureadFre", "读频(&R)"), &QAction::triggered, this,
-            &MainWindow::startRead);
-    connect(addItem(programming, "mnuwriteFre", "写频(&W)"), &QAction::triggered, this,
+    QMenu* programming = addMenu(bar, "mnupro");
+    connect(addItem(programming, "mnureadFre"), &QAction::triggered, this, &MainWindow::startRead);
+    connect(addItem(programming, "mnuwriteFre"), &QAction::triggered, this,
             [engine] { engine->startWrite(); });
     addSeparator(programming, "mnuline1");
-    struct OptionItem {
-        const char* name;
-        const char* text;
-        const char* window;
+    const std::pair<const char*, const char*> optionItems[] = {
+        {"mnudtmf", "Form5"},  {"Key_enactment", "Form6"}, {"mnusetin", "Form7"},
+        {"mnudebug", "Form2"}, {"mnutestfre", "Form4"},
     };
-    const OptionItem optionItems[] = {
-        {"mnudtmf", "可选功能", "Form5"},    {"Key_enactment", "键设定", "Form6"},
-        {"mnusetin", "嵌入信息", "Form7"},   {"mnudebug", "调试(&D)", "Form2"},
-        {"mnutestfre", "测试频率", "Form4"},
-    };
-    for (const OptionItem& item : optionItems) {
-        const char* window = item.window;
-        connect(addItem(programming, item.name, item.text), &QAction::triggered, this,
+    for (const auto& [item, window] : optionItems) {
+        connect(addItem(programming, item), &QAction::triggered, this,
                 [this, window] { showWindow(window); });
     }
 
-    QMenu* setup = addMenu(bar, "mnuset", "设置(&S)");
-    QAction* lock = addItem(setup, "mnulock", "锁定(&L)");
+    QMenu* setup = addMenu(bar, "mnuset");
+    QAction* lock = addItem(setup, "mnulock");
     lock->setCheckable(true);
     connect(lock, &QAction::triggered, this, &MainWindow::setLocked);
-    connect(addItem(setup, "mnuPass", "密码设置"), &QAction::triggered, this,
+    connect(addItem(setup, "mnuPass"), &QAction::triggered, this,
             [this] { showWindow("FormUsePass"); });
-    connect(addItem(setup, "mnucom", "通信端口(&V)"), &QAction::triggered, this,
-            [this] { showWindow("FormCOM"); });
+    connect(addItem(setup, "mnucom"), &QAction::triggered, this, [this] { showWindow("FormCOM"); });
 
-    QMenu* languages = addMenu(bar, "mnuLanguage", "语言选择(&L)");
-    connect(addItem(languages, "mnuChinese", "中文"), &QAction::triggered, this,
+    QMenu* languages = addMenu(bar, "mnuLanguage");
+    connect(addItem(languages, "mnuChinese"), &QAction::triggered, this,
             [this] { switchLanguage(0); });
-    connect(addItem(languages, "mnuEnglish", "英文"), &QAction::triggered, this,
+    connect(addItem(languages, "mnuEnglish"), &QAction::triggered, this,
             [this] { switchLanguage(1); });
 
-    QMenu* help = addMenu(bar, "mnuhelp", "帮助(&H)");
+    QMenu* help = addMenu(bar, "mnuhelp");
     // The item's own text already names F1, so the key is not listed again
     // beside it.
-    connect(addItem(help, "mnumainhelp", "帮助主题  F1"), &QAction::triggered, this,
-            &MainWindow::openHelp);
+    connect(addItem(help, "mnumainhelp"), &QAction::triggered, this, &MainWindow::openHelp);
     auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
-    connect(addItem(help, "mnuabout", "关于"), &QAction::triggered, this,
+    connect(addItem(help, "mnuabout"), &QAction::triggered, this,
             [this] { showWindow("frmAbout"); });
 }
 
@@ -142,11 +137,15 @@ void MainWindow::buildToolbar() {
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolbar_->setIconSize(QSize(32, 32));
 
-    const std::pair<const char*, const char*> buttons[] = {
-        {"new", "新建"},  {"open", "打开"},  {"save", "保存"},   {nullptr, nullptr},
-        {"read", "读频"}, {"write", "写频"}, {"TAnMa", nullptr}, {"Login", nullptr},
+    // Button numbers count from 1, the separator included; the tooltips are
+    // the catalogue's "Toolbar1" rows.
+    const std::pair<const char*, bool> buttons[] = {
+        {"new", true},  {"open", true},  {"save", true},   {nullptr, false},
+        {"read", true}, {"write", true}, {"TAnMa", false}, {"Login", false},
     };
+    int number = 0;
     for (const auto& [key, tip] : buttons) {
+        ++number;
         if (!key) {
             toolbar_->addSeparator();
             continue;
@@ -157,7 +156,7 @@ void MainWindow::buildToolbar() {
         QAction* action = toolbar_->addAction(toolbarIcon(name), tip ? name : QString());
         action->setObjectName(name);
         action->setData(name);
-        if (tip) action->setToolTip(QString::fromUtf8(tip));
+        if (tip) action->setToolTip(i18n::designText("Form1", "Toolbar1", number));
         connect(action, &QAction::triggered, this, [this, name] { toolbarKey(name); });
         toolButtons_[name] = action;
     }

@@ -5,7 +5,8 @@
 
 #include "codec/band.h"
 #include "forms/grid_choices.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/captions.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 
@@ -24,24 +25,21 @@ QLabel* designLabel(const char* name, const QString& text, QWidget* parent) {
 }  // namespace
 
 TypeSelectionPanel::TypeSelectionPanel(AppContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("机型选择"), parent), context_(context) {
+    : QGroupBox(i18n::designText("Form1", "Frame1"), parent), context_(context) {
     setObjectName(QStringLiteral("Frame1"));
 
+    // These two design texts end in a colon, which their captions drop.
     label10_ = designLabel("Label10", QStringLiteral("机型:"), this);
     combo10_ = new QComboBox(this);
     combo10_->setObjectName(QStringLiteral("Combo10"));
-    combo10_->addItem(QStringLiteral("PL-63"));
+    combo10_->addItems(i18n::designEntries("Form1", "Combo10"));
 
     label3_ = designLabel("Label3", QStringLiteral("频段:"), this);
     combo1_ = new BandComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    QStringList bands;
-    for (const BandEntry& band : kBands) {
-        bands << QString::fromLatin1(band.text.data(), band.text.size());
-    }
-    combo1_->addItems(bands);
+    combo1_->addItems(i18n::designEntries("Form1", "Combo1"));
 
-    label9_ = designLabel("Label9", QStringLiteral("通讯密码"), this);
+    label9_ = designLabel("Label9", i18n::designText("Form1", "Label9"), this);
     text2_ = new PasswordBox(this);
 
     auto* layout = new QFormLayout(this);

@@ -3,8 +3,8 @@
 #include <QVBoxLayout>
 
 #include "codec/debug_frequency.h"
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
@@ -23,7 +23,7 @@ DebugFrequencyWindow::DebugFrequencyWindow(AppContext& context, QWidget* owner)
     : QWidget(owner, Qt::Dialog), context_(context) {
     setObjectName(QStringLiteral("Form4"));
     // The same title in both languages: no caption row touches it.
-    setWindowTitle(QStringLiteral("测试频率"));
+    setWindowTitle(i18n::designText("Form4", "Form4"));
 
     table_ = new DebugFrequencyTable(this);
     const OkCancelRow buttons = makeOkCancelRow(this, RowAlignment::Centre);

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "forms/form_rules.h"
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/cancel_on_escape.h"
@@ -36,7 +36,7 @@ DebugWindow::DebugWindow(AppContext& context, QWidget* owner)
     : QWidget(owner, Qt::Dialog), context_(context) {
     setObjectName(QStringLiteral("Form2"));
     // The same title in both languages: no caption row touches it.
-    setWindowTitle(QStringLiteral("Debug"));
+    setWindowTitle(i18n::designText("Form2", "Form2"));
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(buildGroup("Frame1", "Slider1", "Lblpower1", "Label3", "Label7", high_));

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/embedded_text.h"

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "forms/form_rules.h"
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
+#include "i18n/qt/captions.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
@@ -33,9 +33,9 @@ KeySettingsWindow::KeySettingsWindow(AppContext& context, QWidget* owner)
     setObjectName(QStringLiteral("Form6"));
     pf1_ = keyList("Combo1");
     pf2_ = keyList("Combo2");
-    auto* pf1Caption = new QLabel(QStringLiteral("PF1"), this);
+    auto* pf1Caption = new QLabel(i18n::designText("Form6", "Label1"), this);
     pf1Caption->setObjectName(QStringLiteral("Label1"));
-    auto* pf2Caption = new QLabel(QStringLiteral("PF2"), this);
+    auto* pf2Caption = new QLabel(i18n::designText("Form6", "Label2"), this);
     pf2Caption->setObjectName(QStringLiteral("Label2"));
 
     image_ = new QLabel(this);

@@ -9,9 +9,9 @@
 #include "codec/bilingual.h"
 #include "codec/conversions.h"
 #include "forms/form_rules.h"
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/captions.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "ui/app_context.h"
 #include "ui/options/ok_cancel_row.h"
@@ -25,8 +25,6 @@ constexpr int kHeightTwips = 6090;
 
 constexpr int kPriorityNo = 0;
 constexpr int kPriorityFixed = 1;
-
-constexpr int kRetraceSteps = 91;  // 0.50 S .. 5.00 S after "Empty"
 
 // The designated captions of the TuneMode gesture, in the gesture's order.
 enum DesignatedCaption : int { CaptionPttId = 0, CaptionDuplicate = 1, CaptionPreferred = 2 };
@@ -55,15 +53,6 @@ std::string positionText(const QComboBox* list) {
     return std::to_string(list->currentIndex());
 }
 
-void fillRetraceList(QComboBox* list) {
-    QStringList entries{QStringLiteral("空")};
-    for (int i = 1; i <= kRetraceSteps; ++i) {
-        const double seconds = 0.5 + (i - 1) * 0.05;
-        entries << QString::number(seconds, 'f', 2) + QStringLiteral(" S");
-    }
-    list->addItems(entries);
-}
-
 }  // namespace
 
 OptionalFunctionsWindow::OptionalFunctionsWindow(AppContext& context, QWidget* owner)
@@ -89,11 +78,10 @@ OptionalFunctionsWindow::OptionalFunctionsWindow(AppContext& context, QWidget* o
 
 OptionalFunctionsWindow::~OptionalFunctionsWindow() = default;
 
-QComboBox* OptionalFunctionsWindow::addList(const char* name, int entries) {
+QComboBox* OptionalFunctionsWindow::addList(const char* name) {
     auto* list = new QComboBox(this);
     list->setObjectName(QString::fromLatin1(name));
-    // Entry texts come from the caption table; the entries must exist first.
-    list->addItems(QStringList(entries, QString()));
+    list->addItems(i18n::designEntries("Form5", name));
     return list;
 }
 
@@ -104,24 +92,18 @@ CaptionLabel* OptionalFunctionsWindow::addCaption(const char* name) {
 }
 
 void OptionalFunctionsWindow::buildControls() {
-    priority_ = addList("Combo11", 3);
-    preferredChannel_ = addList("Combo12", 0);
-    QStringList channels;
-    for (int channel = 1; channel <= kChannelCount; ++channel)
-        channels << QStringLiteral("%1").arg(channel, 2, 10, QLatin1Char('0'));
-    preferredChannel_->addItems(channels);
-    retraceA_ = addList("Combo13", 0);
-    fillRetraceList(retraceA_);
-    retraceB_ = addList("Combo14", 0);
-    fillRetraceList(retraceB_);
-    returnChannel_ = addList("Combo15", 4);
+    priority_ = addList("Combo11");
+    preferredChannel_ = addList("Combo12");
+    retraceA_ = addList("Combo13");
+    retraceB_ = addList("Combo14");
+    returnChannel_ = addList("Combo15");
     receiveDelay_ = makeScanDelayField(this, QStringLiteral("Text5"), QStringLiteral("VScroll1"));
     launchDelay_ = makeScanDelayField(this, QStringLiteral("Text6"), QStringLiteral("VScroll2"));
-    pttId_ = addList("Combo4", 3);
-    duplicate_ = addList("Combo10", 2);
+    pttId_ = addList("Combo4");
+    duplicate_ = addList("Combo10");
 
     // Never shown: carries OptionalSettings[8] from DecodeImage to OK as it is.
-    voxVolumeControl_ = addList("Combo9", 2);
+    voxVolumeControl_ = addList("Combo9");
     voxVolumeControl_->hide();
     addCaption("Label7")->hide();
     dtmf_ = std::make_unique<HiddenDtmfControls>(this);

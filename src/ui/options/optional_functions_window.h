@@ -36,7 +36,7 @@ public:
 private:
     void buildControls();
     void layOutControls();
-    QComboBox* addList(const char* name, int entries);
+    QComboBox* addList(const char* name);
     CaptionLabel* addCaption(const char* name);
 
     void priorityChanged(int position);

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "forms/form_rules.h"
-#include "i18n/caption_tables.h"
 #include "i18n/language_flag.h"
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/captions.h"
+#include "i18n/qt/localized_msgbox.h"
 #include "i18n/step_names.h"
 #include "link/link_texts.h"
 #include "ui/app_context.h"

@@ -1,4 +1,4 @@
-#include "i18n/localized_msgbox.h"
+#include "i18n/qt/localized_msgbox.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

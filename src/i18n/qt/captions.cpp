@@ -1,4 +1,4 @@
-#include "i18n/captions.h"
+#include "i18n/qt/captions.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -123,6 +123,14 @@ private:
 
 }  // namespace
 
+QStringList designEntries(std::string_view window, std::string_view list, int element) {
+    QStringList texts;
+    for (const Bilingual& entry : listEntries(window, list, element)) {
+        texts << QString::fromStdString(entry.zh);
+    }
+    return texts;
+}
+
 QObject* findCaptionTarget(QWidget* window, const CaptionRow& row) {
     return WindowControls(window).find(row);
 }
@@ -132,7 +140,7 @@ QStringList applyCaptionTable(QWidget* window, const CaptionTable& table, int la
     if (!flagHasCaptions(languageFlag)) return failures;
     const WindowControls controls(window);
     for (const CaptionRow& row : table) {
-        const QString text = QString::fromStdString(languageFlag == kFlagEnglish ? row.en : row.zh);
+        const QString text = QString::fromStdString(row.text.in(languageFromFlag(languageFlag)));
         QObject* target = controls.find(row);
         bool done = false;
         if (target) {
