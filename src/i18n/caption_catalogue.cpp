@@ -27,8 +27,8 @@ std::vector<Section> buildSections() {
         {"frmAbout", tables::frmAbout()},
         {"Sheet", tables::sheet()},
         {"Steps", tables::steps()},
-        {"Messages", tables::messages()},
-        {"Web", tables::web()},
+        {"Commands", tables::commands()},
+        {"Page", tables::page()},
     };
     std::vector<Section> sections;
     for (auto& [name, rows] : all) {

@@ -68,8 +68,9 @@ std::vector<Bilingual> listEntries(std::string_view window, std::string_view obj
 // Every row of every section of the catalogue, applied or not, in the
 // catalogue's order: the windows first, in kCaptionWindowOrder, then the
 // sections of texts no window carries as a control's caption: "Sheet" (the
-// reports' own words), "Steps" (undo step names), "Messages" (the main
-// window's messages the page shows too) and "Web" (the page's own words).
+// reports' own words), "Steps" (undo step names), "Commands" (the file and
+// channel-list commands' messages, which the page shows too) and "Page" (the
+// browser page's own words).
 void forEachCaption(const std::function<void(std::string_view window, const CaptionRow&)>& visit);
 
 }  // namespace pl63::i18n

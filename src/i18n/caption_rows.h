@@ -47,9 +47,9 @@ CaptionTable sheet();
 // The names of undo steps that are no control's caption, and the Edit
 // menu's own words.
 CaptionTable steps();
-// Messages of the main window that the browser page shows too.
-CaptionTable messages();
+// The file and channel-list commands' messages, which the page shows too.
+CaptionTable commands();
 // The browser page's own words.
-CaptionTable web();
+CaptionTable page();
 
 }  // namespace pl63::i18n::tables

@@ -1,7 +1,8 @@
 // The catalogue's sections that are no window: the channel sheet's and the
 // reports' own words, the undo steps' names and the Edit menu's words that no
-// control carries as its caption, the main window's messages that the browser
+// control carries as its caption, the commands' messages that the browser
 // page shows as well, and the page's own words.
+#include "codec/dat_file.h"
 #include "i18n/caption_rows.h"
 
 namespace pl63::i18n::tables {
@@ -63,9 +64,14 @@ CaptionTable steps() {
     };
 }
 
-// The main window's list windows and messages about channel lists and New.
-CaptionTable messages() {
+// The file and channel-list commands' list windows and messages, which the
+// browser page shows as well.
+CaptionTable commands() {
+    // The codec's own message, without a file name.
+    const ErrorText cannotRead = cannotReadFile("");
     return {
+        text("newWarning", "所有信道的数据将被清除！", "All channel data will be clear."),
+        text("newWarningTitle", "警告", "Warnning"),
         text("leftOutTitle", "未导入的行", "Rows left out"),
         text("leftOutHeading", "对讲机容纳不下这些行，其他行已导入：",
              "The radio cannot hold these rows; the others were imported:"),
@@ -75,30 +81,37 @@ CaptionTable messages() {
         // The comparison's heading: "A: this window    B: <file>".
         text("thisWindow", "本窗口", "this window"),
         text("noDifference", "与该文件没有差别。", "No difference from the file."),
+        {CaptionTarget::Text, "cannotRead", 0, cannotRead},
         text("notWritten", "文件没有写入：", "The file was not written: "),
-        text("newWarning", "所有信道的数据将被清除！", "All channel data will be clear."),
-        text("newWarningTitle", "警告", "Warnning"),
     };
 }
 
-// What only the browser page shows: the simulated radio, the cable, a
-// browser that cannot reach it.
-CaptionTable web() {
+// What only the browser page shows: the simulated radio, the cable, Web
+// Serial, working offline. The page never sends anything anywhere.
+CaptionTable page() {
     return {
-        text("webSimulator", "不接对讲机试用", "Try without a radio"),
-        text("webCable", "写频线（USB 串口）", "Programming cable (USB serial)"),
-        text("webNoSerial",
-             "此浏览器无法连接写频线。请在电脑上使用 Chrome、Edge 或 Opera；"
-             "在这里仍可编辑文件并使用模拟对讲机。",
-             "This browser cannot reach the programming cable. Use Chrome, Edge or Opera on a "
-             "desktop computer; here you can still edit files and use the simulated radio."),
-        text("webVerify", "写频后读回校验", "Verify after writing"),
-        text("webNoPortChosen", "没有选择串口。", "No port was chosen."),
-        text("webPortBusy", "串口无法打开（也许另一个程序正在使用）：",
-             "The port could not be opened (another program may be using it): "),
-        text("webVersion", "版本", "Version"),
-        text("webDiscard", "不保存", "Don't save"),
-        text("webSkipUnfit", "略过对讲机容纳不下的行", "Leave out the rows the radio cannot hold"),
+        text("tryWithoutRadio", "无对讲机试用", "Try without a radio"),
+        text("radioCable", "写频线", "Programming cable"),
+        text("simulatedRadio", "模拟对讲机", "Simulated radio"),
+        text("connection", "连接", "Connection"),
+        text("noWebSerial",
+             "此浏览器无法访问串口，不能连接写频线。请使用电脑上的 Chrome、Edge 或 Opera "
+             "浏览器读写对讲机；在此仍可编辑文件并试用模拟对讲机。",
+             "This browser cannot reach a serial port, so it cannot use the programming cable. "
+             "Use Chrome, Edge or Opera on a computer to read and write the radio; here you can "
+             "still edit files and try the simulated radio."),
+        text("verifyWrite", "写频后回读校验", "Verify after writing"),
+        text("cancelTransfer", "取消", "Cancel"),
+        text("skipUnfit", "跳过对讲机容纳不下的行", "Leave out rows the radio cannot hold"),
+        text("dropFile", "将 .DAT 文件拖放到此处打开", "Drop a .DAT file here to open it"),
+        text("noPortChosen", "没有选择串口。", "No serial port was chosen."),
+        text("portOpenFailed", "无法打开串口：", "The serial port could not be opened: "),
+        text("offlineReady", "已可离线使用。", "Ready to work offline."),
+        text("language", "语言", "Language"),
+        text("channelGrid", "信道列表", "Channel list"),
+        text("close", "关闭", "Close"),
+        text("version", "版本", "Version"),
+        text("discard", "不保存", "Don't save"),
     };
 }
 

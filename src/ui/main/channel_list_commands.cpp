@@ -36,7 +36,7 @@ const Bilingual kPdfFilter{"PDF (*.pdf)", "PDF (*.pdf)"};
 // The list windows' titles and headings and the messages, as the catalogue
 // has them for the browser page as well.
 Bilingual message(const char* name) {
-    return i18n::caption("Messages", name);
+    return i18n::caption("Commands", name);
 }
 
 // A channel list is a few kilobytes; anything far larger is no channel list.

@@ -115,8 +115,8 @@ void FileCommands::newCodeplug() {
     if (!settleUnsavedChanges()) return;
     const Language lang = context_.state.language();
     const int answer = i18n::LocalizedMsgBox(
-        &owner_, languageFlag(), text(i18n::caption("Messages", "newWarning"), lang),
-        i18n::StyleOkCancelWarning, text(i18n::caption("Messages", "newWarningTitle"), lang));
+        &owner_, languageFlag(), text(i18n::caption("Commands", "newWarning"), lang),
+        i18n::StyleOkCancelWarning, text(i18n::caption("Commands", "newWarningTitle"), lang));
     if (answer == i18n::IdCancel) return;
     context_.document.replace(
         i18n::stepName("new"), [](Codeplug& codeplug) { codeplug.channels.ClearGrid1(); }, {});
