@@ -29,6 +29,7 @@ std::vector<Section> buildSections() {
         {"Steps", tables::steps()},
         {"Commands", tables::commands()},
         {"Page", tables::page()},
+        {"Link", tables::linkTexts()},
     };
     std::vector<Section> sections;
     for (auto& [name, rows] : all) {

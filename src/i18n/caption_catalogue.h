@@ -69,8 +69,8 @@ std::vector<Bilingual> listEntries(std::string_view window, std::string_view obj
 // catalogue's order: the windows first, in kCaptionWindowOrder, then the
 // sections of texts no window carries as a control's caption: "Sheet" (the
 // reports' own words), "Steps" (undo step names), "Commands" (the file and
-// channel-list commands' messages, which the page shows too) and "Page" (the
-// browser page's own words).
+// channel-list commands' messages, which the page shows too), "Page" (the
+// browser page's own words) and "Link" (the link engine's texts).
 void forEachCaption(const std::function<void(std::string_view window, const CaptionRow&)>& visit);
 
 }  // namespace pl63::i18n

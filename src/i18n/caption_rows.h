@@ -51,5 +51,7 @@ CaptionTable steps();
 CaptionTable commands();
 // The browser page's own words.
 CaptionTable page();
+// The link engine's texts.
+CaptionTable linkTexts();
 
 }  // namespace pl63::i18n::tables

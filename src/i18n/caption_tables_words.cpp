@@ -4,6 +4,7 @@
 // page shows as well, and the page's own words.
 #include "codec/dat_file.h"
 #include "i18n/caption_rows.h"
+#include "link/link_texts.h"
 
 namespace pl63::i18n::tables {
 
@@ -113,6 +114,25 @@ CaptionTable page() {
         text("version", "版本", "Version"),
         text("discard", "不保存", "Don't save"),
     };
+}
+
+// The link engine's status texts and messages, as the engine spells them,
+// named after their LinkText.
+CaptionTable linkTexts() {
+    const std::pair<const char*, link::LinkText> names[] = {
+        {"portNotOpen", link::LinkText::PortNotOpen},
+        {"communicating", link::LinkText::Communicating},
+        {"readSucceeded", link::LinkText::ReadSucceeded},
+        {"writeSucceeded", link::LinkText::WriteSucceeded},
+        {"communicationError", link::LinkText::CommunicationError},
+        {"passwordWrong", link::LinkText::PasswordWrong},
+        {"passwordChanged", link::LinkText::PasswordChanged},
+    };
+    CaptionTable t;
+    for (const auto& [name, which] : names) {
+        t.push_back({CaptionTarget::Text, name, 0, link::kLinkTexts[static_cast<int>(which)]});
+    }
+    return t;
 }
 
 }  // namespace pl63::i18n::tables

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolBar>
+#include <set>
 
 #include "codec/frequency_entry.h"
 #include "codec/image_codec.h"
@@ -244,6 +245,27 @@ TEST_F(LanguageSwitchTest, EnglishAndDesignTextsKeepQtsOwnTexts) {
         EXPECT_FALSE(context->qtTranslations.installed());
         EXPECT_EQ(qtOpenDialogTitle(), QStringLiteral("Open"));
     }
+}
+
+TEST_F(LanguageSwitchTest, Form1IsBuiltWithTheCataloguesChineseTexts) {
+    // Flag 2 writes no caption: every control shows the text it was built
+    // with, which for every row but these is the catalogue's Chinese one.
+    // Label10 and Label3 end in a colon as designed; start-up fills the
+    // Time-out list in its English spelling.
+    const std::set<std::string> ownDesign{"Label10", "Label3", "Combo3"};
+    writeParameter(std::string("\x00\x00\x02", 3));
+    start();
+    int checked = 0;
+    i18n::forEachCaption([&](std::string_view section, const i18n::CaptionRow& row) {
+        if (section != "Form1" || ownDesign.count(row.objectName)) return;
+        const std::string where = row.objectName + "[" + std::to_string(row.element) + "] " +
+                                  std::to_string(row.index);
+        QObject* target = i18n::findCaptionTarget(window.get(), row);
+        ASSERT_NE(target, nullptr) << where;
+        EXPECT_EQ(shownText(target, row).toStdString(), row.text.zh) << where;
+        ++checked;
+    });
+    EXPECT_GT(checked, 100);
 }
 
 TEST(QtTranslationsTest, AMissingCatalogueLeavesQtsTextsAsTheyAre) {
