@@ -2,13 +2,16 @@
 
 #include "codec/band.h"
 #include "codec/channel_csv.h"
+#include "i18n/caption_catalogue.h"
 
 namespace pl63::forms {
 namespace {
 
-constexpr Bilingual kLeftOutTitle{"未导入的行", "Rows left out"};
-constexpr Bilingual kWarningsTitle{"导入警告", "Import warnings"};
-constexpr Bilingual kWarningsHeading{"已导入，但请注意：", "Imported, but note:"};
+// The list window's title and the warnings' heading, as the catalogue has
+// them; the left-out heading is the codec's, as pl63 import says it.
+std::string commandText(const char* name, Language language) {
+    return i18n::caption("Commands", name).str(language);
+}
 
 }  // namespace
 
@@ -44,8 +47,8 @@ ImportReport importReport(const ChannelImport& import, Language language) {
     }
     for (const ErrorText& warning : import.warnings) report.lines += warning.in(language) + "\n";
     const bool onlyWarnings = import.leftOut.empty();
-    report.title = (onlyWarnings ? kWarningsTitle : kLeftOutTitle).str(language);
-    report.heading = onlyWarnings ? kWarningsHeading.str(language)
+    report.title = commandText(onlyWarnings ? "warningsTitle" : "leftOutTitle", language);
+    report.heading = onlyWarnings ? commandText("warningsHeading", language)
                                   : leftOutHeading(import.imported).in(language);
     return report;
 }

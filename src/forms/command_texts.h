@@ -2,8 +2,8 @@
 // Texts of the file and channel-list commands that the window and the
 // browser page both show, and the page's own texts (what a browser needs
 // that a window does not: the simulated radio, Web Serial, downloads).
-// Rows keyed by a name, in both languages; a new text is a new row.
-// Pure C++: no Qt header may be included here.
+// The caption catalogue's sections "Commands" and "Page" as rows keyed by a
+// name (a new text is a new row there). Pure C++.
 #include <span>
 #include <string_view>
 

@@ -1,6 +1,7 @@
 #include "forms/file_comparison.h"
 
 #include "codec/image_codec.h"
+#include "i18n/caption_catalogue.h"
 #include "report/codeplug_diff.h"
 
 namespace pl63::forms {
@@ -13,7 +14,8 @@ FileComparison compareWithFile(const Codeplug& current, const MemoryImage& other
     Codeplug shown;
     DecodeImage(EncodeImage(current, language), shown, language);
     FileComparison comparison;
-    comparison.heading = "A: " + Bilingual{"本窗口", "this window"}.str(language) + "    B: " + otherName;
+    comparison.heading =
+        "A: " + i18n::caption("Commands", "thisWindow").str(language) + "    B: " + otherName;
     comparison.lines = report::codeplugDifferences(shown, theirs, language);
     return comparison;
 }

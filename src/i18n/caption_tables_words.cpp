@@ -74,8 +74,6 @@ CaptionTable commands() {
         text("newWarning", "所有信道的数据将被清除！", "All channel data will be clear."),
         text("newWarningTitle", "警告", "Warnning"),
         text("leftOutTitle", "未导入的行", "Rows left out"),
-        text("leftOutHeading", "对讲机容纳不下这些行，其他行已导入：",
-             "The radio cannot hold these rows; the others were imported:"),
         text("warningsTitle", "导入警告", "Import warnings"),
         text("warningsHeading", "已导入，但请注意：", "Imported, but note:"),
         text("compareTitle", "与文件比较", "Compare with file"),

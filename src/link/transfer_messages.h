@@ -36,7 +36,7 @@ namespace pl63::link {
 inline constexpr int kPauseBeforeVerifyMs = 300;
 
 // Said before how far the read-back got when a verify's read-back stopped.
-inline constexpr Bilingual kVerifyStopped{
+inline const Bilingual kVerifyStopped{
     "写频已完成，但校验用的回读没有完成：",
     "The write went through, but the read-back for --verify did not:"};
 

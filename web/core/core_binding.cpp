@@ -4,15 +4,15 @@
 
 #include "codec/band.h"
 #include "codec/dat_file.h"
+#include "codec/debug_frequency.h"
 #include "codec/frequency_entry.h"
 #include "codec/grid_texts.h"
-#include "codec/debug_frequency.h"
 #include "codec/tone_code.h"
 #include "codec/tone_entry.h"
 #include "document_binding.h"
 #include "forms/command_texts.h"
 #include "forms/form_rules.h"
-#include "i18n/caption_rows.h"
+#include "i18n/caption_catalogue.h"
 #include "i18n/msgbox_buttons.h"
 #include "link/link_texts.h"
 #include "link/radio_simulator.h"
@@ -24,31 +24,10 @@
 namespace pl63::web {
 namespace {
 
-using i18n::CaptionRow;
-using i18n::CaptionTable;
-
-struct WindowTable {
-    const char* window;
-    CaptionTable (*table)();
-};
-
-constexpr WindowTable kWindowTables[] = {
-    {"Form1", i18n::tables::form1},   {"Form2", i18n::tables::form2},
-    {"Form4", i18n::tables::form4},   {"Form5", i18n::tables::form5},
-    {"Form6", i18n::tables::form6},   {"Form7", i18n::tables::form7},
-    {"FormUsePass", i18n::tables::formUsePass}, {"frmAbout", i18n::tables::frmAbout},
-};
-
-// The link engine's texts, the page's and the commands' as caption rows of
-// their own windows, so the page asks one place for every text.
-constexpr const char* kLinkTextNames[] = {"portNotOpen",   "communicating",  "readSucceeded",
-                                          "writeSucceeded", "communicationError",
-                                          "passwordWrong", "passwordChanged"};
-
-val captionRow(const std::string& window, const std::string& control, int index,
+val captionRow(std::string_view window, const std::string& control, int index,
                const std::string& text, int element = -1) {
     val row = val::object();
-    row.set("window", window);
+    row.set("window", std::string(window));
     row.set("control", control);
     row.set("index", index);
     row.set("element", element);
@@ -56,27 +35,19 @@ val captionRow(const std::string& window, const std::string& control, int index,
     return row;
 }
 
+// Every row of the caption catalogue (the windows, the reports' words, the
+// step names, the commands', the page's and the link engine's texts), then
+// the message boxes' buttons, so the page asks one place for every text.
 val captions(int languageFlag) {
     const Language language = languageOf(languageFlag);
     val rows = val::array();
-    for (const WindowTable& table : kWindowTables) {
-        for (const CaptionRow& row : table.table()) {
-            rows.call<void>("push",
-                            captionRow(table.window, row.objectName, row.index,
-                                       language == Language::English ? row.en : row.zh, row.element));
-        }
-    }
-    for (const auto& row : forms::commandTexts())
-        rows.call<void>("push", captionRow("Commands", std::string(row.name), 0, row.text.str(language)));
-    for (const auto& row : forms::pageTexts())
-        rows.call<void>("push", captionRow("Page", std::string(row.name), 0, row.text.str(language)));
+    i18n::forEachCaption([&](std::string_view window, const i18n::CaptionRow& row) {
+        rows.call<void>("push", captionRow(window, row.objectName, row.index,
+                                           row.text.str(language), row.element));
+    });
     for (const auto& button : i18n::kMsgBoxButtons) {
         rows.call<void>("push", captionRow("MsgBox", std::string(button.name), 0,
                                            std::string(button.text[int(language)])));
-    }
-    for (int i = 0; i < int(std::size(kLinkTextNames)); ++i) {
-        rows.call<void>("push", captionRow("Link", kLinkTextNames[i], 0,
-                                           link::kLinkTexts[i].str(language)));
     }
     return rows;
 }
@@ -85,14 +56,8 @@ val captions(int languageFlag) {
 
 std::string catalogueText(const std::string& window, const std::string& control, int index,
                           Language language) {
-    for (const WindowTable& table : kWindowTables) {
-        if (window != table.window) continue;
-        for (const CaptionRow& row : table.table()) {
-            if (row.objectName == control && row.index == index)
-                return language == Language::English ? row.en : row.zh;
-        }
-    }
-    return {};
+    const i18n::CaptionRow* row = i18n::findCaption(window, control, index);
+    return row ? row->text.str(language) : std::string();
 }
 
 namespace {

@@ -142,7 +142,7 @@ val WebDocument::image() const {
 std::string WebDocument::unsavedQuestion() const {
     const std::string& file = document_.filePath();
     const std::string name = file.substr(file.find_last_of("/\\") + 1);
-    return i18n::unsavedQuestion(QString::fromStdString(name), int(language_)).toStdString();
+    return i18n::unsavedQuestion(name, language_);
 }
 
 val WebDocument::grid() const {
@@ -356,7 +356,6 @@ std::string WebDocument::report() const {
 
 val WebDocument::history() const {
     const EditedCodeplug& history = document_;
-    const int flag = int(language_);
     val out = val::object();
     out.set("canUndo", history.canUndo());
     out.set("canRedo", history.canRedo());
@@ -364,9 +363,9 @@ val WebDocument::history() const {
     out.set("redoName", history.canRedo() ? history.redoName().in(language_) : std::string());
     const StepName none;
     out.set("undoItem",
-            i18n::undoItemText(history.canUndo() ? history.undoName() : none, flag).toStdString());
+            i18n::undoItemText(history.canUndo() ? history.undoName() : none, language_));
     out.set("redoItem",
-            i18n::redoItemText(history.canRedo() ? history.redoName() : none, flag).toStdString());
+            i18n::redoItemText(history.canRedo() ? history.redoName() : none, language_));
     return out;
 }
 
