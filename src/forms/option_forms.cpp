@@ -10,7 +10,6 @@ namespace pl63::forms {
 namespace {
 
 using report::DisplayList;
-using report::DisplayText;
 using report::displayTables;
 
 // One control: where its value comes from and where OK puts it. `write`
@@ -18,7 +17,7 @@ using report::displayTables;
 struct FieldSpec {
     std::string control;
     FieldKind kind;
-    const DisplayText* caption;
+    const Bilingual* caption;
     const DisplayList* list;  // List: caption and items
     std::function<FieldValue(const Codeplug&)> read;
     std::function<bool(Codeplug&, const FieldValue&)> write;
@@ -51,7 +50,7 @@ FieldSpec functionList(const char* control, const DisplayList& list,
             }};
 }
 
-FieldSpec functionCheck(const char* control, const DisplayText& caption, bool FunctionSet::*stored) {
+FieldSpec functionCheck(const char* control, const Bilingual& caption, bool FunctionSet::*stored) {
     return {control, FieldKind::Check, &caption, nullptr,
             [stored](const Codeplug& c) { return FieldValue(c.functions.*stored); },
             [stored](Codeplug& c, const FieldValue& v) {
@@ -79,7 +78,7 @@ FieldSpec settingList(const char* control, const DisplayList& list, int index, i
             }};
 }
 
-FieldSpec scanDelay(const char* control, const DisplayText& caption, int index) {
+FieldSpec scanDelay(const char* control, const Bilingual& caption, int index) {
     return {control, FieldKind::Text, &caption, nullptr,
             [index](const Codeplug& c) { return FieldValue(c.OptionalSettings[index]); },
             [index](Codeplug& c, const FieldValue& v) {
@@ -104,7 +103,7 @@ FieldSpec sideKey(const char* control, const DisplayList& list, int Codeplug::*s
 }
 
 FieldSpec embeddedLine(const char* control, int line) {
-    static const DisplayText kNumbers[] = {{"1", "1"}, {"2", "2"}};
+    static const Bilingual kNumbers[] = {{"1", "1"}, {"2", "2"}};
     return {control, FieldKind::Text, &kNumbers[line], nullptr,
             [line](const Codeplug& c) { return FieldValue(latin1ToUtf8(c.EmbeddedInfo[line])); },
             [line](Codeplug& c, const FieldValue& v) {
@@ -118,7 +117,7 @@ FieldSpec embeddedLine(const char* control, int line) {
             kEmbeddedLineLength};
 }
 
-FieldSpec tuning(const char* control, const DisplayText& caption, int Codeplug::*stored) {
+FieldSpec tuning(const char* control, const Bilingual& caption, int Codeplug::*stored) {
     return {control, FieldKind::Number, &caption, nullptr,
             [stored](const Codeplug& c) { return FieldValue(c.*stored); },
             [stored](Codeplug& c, const FieldValue& v) {
@@ -147,7 +146,7 @@ FieldSpec passwordBox() {
 // A box of the password window: it shows nothing stored and stores nothing
 // (Create hands its texts to the link).
 FieldSpec passwordWindowBox(const char* control, const char* label, bool heldByLogin) {
-    static const DisplayText kNone{"", ""};
+    static const Bilingual kNone{"", ""};
     FieldSpec spec{control, FieldKind::Text, &kNone, nullptr,
                    [](const Codeplug&) { return FieldValue(std::string()); },
                    [](Codeplug&, const FieldValue&) { return false; },
