@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kMaxCsvBytes = 1 << 20;
 
 // Before each left-out line: the window lists them under its title instead.
-constexpr Bilingual kLeftOut{"未导入", "left out "};
+const Bilingual kLeftOut{"未导入", "left out "};
 
 // The rows --skip-unfit left out, under a heading that says whether the
 // others went in: line, frequency, reason.
