@@ -4,6 +4,7 @@
 
 #include "codec/conversions.h"
 #include "forms/form_rules.h"
+#include "i18n/caption_catalogue.h"
 #include "report/display_tables.h"
 
 namespace pl63::forms {
@@ -174,7 +175,7 @@ std::vector<FieldSpec> specs(std::string_view window) {
     const auto& t = displayTables();
     using F = FunctionSet;
     if (window == "Frame1") {
-        static const DisplayList kModels{t.model, {{"PL-63", "PL-63"}}};
+        static const DisplayList kModels{t.model, i18n::listEntries("Form1", "Combo10")};
         return {{"Combo10", FieldKind::List, &t.model, &kModels,
                  [](const Codeplug&) { return FieldValue(0); },
                  [](Codeplug&, const FieldValue& v) { return as<int>(v) && *as<int>(v) == 0; }},
