@@ -38,7 +38,14 @@ let timerHop: MessageChannel | null = null;
 function setTimerOutsideChain(set: () => void): void {
   if (!timerHop) {
     timerHop = new MessageChannel();
-    timerHop.port1.onmessage = () => pendingTimers.shift()?.();
+    timerHop.port1.onmessage = () => {
+      pendingTimers.shift()?.();
+      // An open channel keeps Node's event loop (the unit tests) alive.
+      if (pendingTimers.length === 0) {
+        timerHop?.port1.close();
+        timerHop = null;
+      }
+    };
   }
   pendingTimers.push(set);
   timerHop.port2.postMessage(null);
