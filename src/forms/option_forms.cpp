@@ -15,7 +15,7 @@ using report::displayTables;
 
 // One control: where its value comes from and where OK puts it. `write`
 // returns false for a value the control cannot hold.
-struct FieldSpec {
+struct FieldBinding {
     std::string control;
     FieldKind kind;
     const Bilingual* caption;
@@ -39,7 +39,7 @@ bool inList(const DisplayList& list, int position) {
 }
 
 // A Function Set list: a position in the model's FunctionSet.
-FieldSpec functionList(const char* control, const DisplayList& list,
+FieldBinding functionList(const char* control, const DisplayList& list,
                        std::int16_t FunctionSet::*stored) {
     return {control, FieldKind::List, &list.caption, &list,
             [stored](const Codeplug& c) { return FieldValue(int(c.functions.*stored)); },
@@ -51,7 +51,7 @@ FieldSpec functionList(const char* control, const DisplayList& list,
             }};
 }
 
-FieldSpec functionCheck(const char* control, const Bilingual& caption, bool FunctionSet::*stored) {
+FieldBinding functionCheck(const char* control, const Bilingual& caption, bool FunctionSet::*stored) {
     return {control, FieldKind::Check, &caption, nullptr,
             [stored](const Codeplug& c) { return FieldValue(c.functions.*stored); },
             [stored](Codeplug& c, const FieldValue& v) {
@@ -64,7 +64,7 @@ FieldSpec functionCheck(const char* control, const Bilingual& caption, bool Func
 
 // An optional-functions list: OptionalSettings[index] holds the position as
 // a decimal text, `shift` added (the preferred channel stores its number).
-FieldSpec settingList(const char* control, const DisplayList& list, int index, int shift = 0) {
+FieldBinding settingList(const char* control, const DisplayList& list, int index, int shift = 0) {
     return {control, FieldKind::List, &list.caption, &list,
             [index, shift, &list](const Codeplug& c) {
                 const long long position = leadingNumber(c.OptionalSettings[index]) - shift;
@@ -79,7 +79,7 @@ FieldSpec settingList(const char* control, const DisplayList& list, int index, i
             }};
 }
 
-FieldSpec scanDelay(const char* control, const Bilingual& caption, int index) {
+FieldBinding scanDelay(const char* control, const Bilingual& caption, int index) {
     return {control, FieldKind::Text, &caption, nullptr,
             [index](const Codeplug& c) { return FieldValue(c.OptionalSettings[index]); },
             [index](Codeplug& c, const FieldValue& v) {
@@ -92,7 +92,7 @@ FieldSpec scanDelay(const char* control, const Bilingual& caption, int index) {
             3};
 }
 
-FieldSpec sideKey(const char* control, const DisplayList& list, int Codeplug::*stored) {
+FieldBinding sideKey(const char* control, const DisplayList& list, int Codeplug::*stored) {
     return {control, FieldKind::List, &list.caption, &list,
             [stored](const Codeplug& c) { return FieldValue(shownSideKeyPosition(c.*stored)); },
             [stored, &list](Codeplug& c, const FieldValue& v) {
@@ -103,7 +103,7 @@ FieldSpec sideKey(const char* control, const DisplayList& list, int Codeplug::*s
             }};
 }
 
-FieldSpec embeddedLine(const char* control, int line) {
+FieldBinding embeddedLine(const char* control, int line) {
     static const Bilingual kNumbers[] = {{"1", "1"}, {"2", "2"}};
     return {control, FieldKind::Text, &kNumbers[line], nullptr,
             [line](const Codeplug& c) { return FieldValue(latin1ToUtf8(c.EmbeddedInfo[line])); },
@@ -118,7 +118,7 @@ FieldSpec embeddedLine(const char* control, int line) {
             kEmbeddedLineLength};
 }
 
-FieldSpec tuning(const char* control, const Bilingual& caption, int Codeplug::*stored) {
+FieldBinding tuning(const char* control, const Bilingual& caption, int Codeplug::*stored) {
     return {control, FieldKind::Number, &caption, nullptr,
             [stored](const Codeplug& c) { return FieldValue(c.*stored); },
             [stored](Codeplug& c, const FieldValue& v) {
@@ -132,7 +132,7 @@ FieldSpec tuning(const char* control, const Bilingual& caption, int Codeplug::*s
 
 // The main window's password box: CommPassword as typed (digits, letters
 // and "."), one byte a character.
-FieldSpec passwordBox() {
+FieldBinding passwordBox() {
     return {"Text2", FieldKind::Text, &displayTables().commPassword, nullptr,
             [](const Codeplug& c) { return FieldValue(latin1ToUtf8(c.CommPassword)); },
             [](Codeplug& c, const FieldValue& v) {
@@ -146,18 +146,18 @@ FieldSpec passwordBox() {
 
 // A box of the password window: it shows nothing stored and stores nothing
 // (Create hands its texts to the link).
-FieldSpec passwordWindowBox(const char* control, const char* label, bool heldByLogin) {
+FieldBinding passwordWindowBox(const char* control, const char* label, bool heldByLogin) {
     static const Bilingual kNone{"", ""};
-    FieldSpec spec{control, FieldKind::Text, &kNone, nullptr,
+    FieldBinding binding{control, FieldKind::Text, &kNone, nullptr,
                    [](const Codeplug&) { return FieldValue(std::string()); },
                    [](Codeplug&, const FieldValue&) { return false; },
                    kPasswordLength};
-    spec.heldByLogin = heldByLogin;
-    spec.captionControl = label;
-    return spec;
+    binding.heldByLogin = heldByLogin;
+    binding.captionControl = label;
+    return binding;
 }
 
-FieldSpec testFrequencyTable() {
+FieldBinding testFrequencyTable() {
     return {"mfgrid1", FieldKind::Table, &displayTables().testFrequencyTitle, nullptr,
             [](const Codeplug& c) {
                 return FieldValue(std::vector<TestFrequencyRow>(c.TestFrequencies.begin(),
@@ -171,7 +171,7 @@ FieldSpec testFrequencyTable() {
             }};
 }
 
-std::vector<FieldSpec> specs(std::string_view window) {
+std::vector<FieldBinding> bindings(std::string_view window) {
     const auto& t = displayTables();
     using F = FunctionSet;
     if (window == "Frame1") {
@@ -230,24 +230,24 @@ std::vector<FieldSpec> specs(std::string_view window) {
 std::vector<FormField> formFields(std::string_view window, const Codeplug& codeplug,
                                   Language language, bool loginMode) {
     std::vector<FormField> fields;
-    for (const FieldSpec& spec : specs(window)) {
+    for (const FieldBinding& binding : bindings(window)) {
         FormField field;
-        field.control = spec.control;
-        field.kind = spec.kind;
-        field.caption = spec.caption->in(language);
-        field.captionControl = spec.captionControl;
-        if (spec.list) {
-            for (const auto& item : spec.list->items) field.items.push_back(item.in(language));
+        field.control = binding.control;
+        field.kind = binding.kind;
+        field.caption = binding.caption->in(language);
+        field.captionControl = binding.captionControl;
+        if (binding.list) {
+            for (const auto& item : binding.list->items) field.items.push_back(item.in(language));
         }
-        if (spec.kind == FieldKind::Table) {
+        if (binding.kind == FieldKind::Table) {
             for (const auto& header : displayTables().testFrequencyHeaders)
                 field.headers.push_back(header.in(language));
         }
-        field.value = spec.read(codeplug);
-        field.maxLength = spec.maxLength;
-        field.min = spec.min;
-        field.max = spec.max;
-        field.enabled = !(loginMode && spec.heldByLogin);
+        field.value = binding.read(codeplug);
+        field.maxLength = binding.maxLength;
+        field.min = binding.min;
+        field.max = binding.max;
+        field.enabled = !(loginMode && binding.heldByLogin);
         fields.push_back(std::move(field));
     }
     return fields;
@@ -256,20 +256,20 @@ std::vector<FormField> formFields(std::string_view window, const Codeplug& codep
 std::vector<std::string> changedControls(std::string_view window, const FormValues& values,
                                          const Codeplug& codeplug) {
     std::vector<std::string> changed;
-    for (const FieldSpec& spec : specs(window)) {
-        const auto value = values.find(spec.control);
-        if (value != values.end() && !(value->second == spec.read(codeplug)))
-            changed.push_back(spec.control);
+    for (const FieldBinding& binding : bindings(window)) {
+        const auto value = values.find(binding.control);
+        if (value != values.end() && !(value->second == binding.read(codeplug)))
+            changed.push_back(binding.control);
     }
     return changed;
 }
 
 Status applyFormValues(std::string_view window, const FormValues& values, Codeplug& codeplug) {
     Codeplug edited = codeplug;
-    for (const FieldSpec& spec : specs(window)) {
-        const auto value = values.find(spec.control);
+    for (const FieldBinding& binding : bindings(window)) {
+        const auto value = values.find(binding.control);
         if (value == values.end()) continue;
-        if (!spec.write(edited, value->second)) return refusedValue(spec.control);
+        if (!binding.write(edited, value->second)) return refusedValue(binding.control);
     }
     codeplug = std::move(edited);
     return Done{};
