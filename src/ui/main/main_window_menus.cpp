@@ -101,8 +101,10 @@ void MainWindow::buildMenus() {
         {"mnudebug", "Form2"}, {"mnutestfre", "Form4"},
     };
     for (const auto& [item, window] : optionItems) {
+        // Clang before 16 cannot capture a structured binding.
+        const char* const name = window;
         connect(addItem(programming, item), &QAction::triggered, this,
-                [this, window] { showWindow(window); });
+                [this, name] { showWindow(name); });
     }
 
     QMenu* setup = addMenu(bar, "mnuset");
