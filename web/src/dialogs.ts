@@ -46,6 +46,16 @@ function settle<T>(dialog: HTMLDialogElement, onCancel: T): { answered: Promise<
   return { answered, finish };
 }
 
+// A message box's dialog: its text, which screen readers read as its description.
+function messageDialog(title: string, text: string, role: string) {
+  const parts = modal(title, "message");
+  parts.dialog.setAttribute("role", role);
+  const message = el("p", { class: "message-text", id: `message-${counter}` }, text);
+  parts.dialog.setAttribute("aria-describedby", message.id);
+  parts.body.append(message);
+  return parts;
+}
+
 export class MessageBoxes {
   constructor(private readonly texts: Texts) {}
 
@@ -63,13 +73,9 @@ export class MessageBoxes {
 
   /** A message with OK; `style` 16 marks an error, 64 information. */
   tell(text: string, style = 0, title = this.title()): Promise<void> {
-    const { dialog, body, buttons } = modal(title, "message");
-    dialog.setAttribute("role", style === STYLE_CRITICAL ? "alertdialog" : "dialog");
+    const { dialog, buttons } = messageDialog(title, text, style === STYLE_CRITICAL ? "alertdialog" : "dialog");
     if (style === STYLE_CRITICAL) dialog.classList.add("critical");
     if (style === STYLE_INFORMATION) dialog.classList.add("information");
-    const message = el("p", { class: "message-text", id: `message-${counter}` }, text);
-    dialog.setAttribute("aria-describedby", message.id);
-    body.append(message);
     const { answered, finish } = settle<void>(dialog, undefined);
     const ok = el("button", { type: "button", class: "default" }, this.ok());
     ok.addEventListener("click", () => finish(undefined));
@@ -81,11 +87,7 @@ export class MessageBoxes {
 
   /** A question with OK (or `yes`) and Cancel; Cancel is the default, as the desktop asks. */
   ask(text: string, title = this.title(), yes = this.ok()): Promise<boolean> {
-    const { dialog, body, buttons } = modal(title, "message");
-    dialog.setAttribute("role", "alertdialog");
-    const message = el("p", { class: "message-text", id: `message-${counter}` }, text);
-    dialog.setAttribute("aria-describedby", message.id);
-    body.append(message);
+    const { dialog, buttons } = messageDialog(title, text, "alertdialog");
     const { answered, finish } = settle<boolean>(dialog, false);
     const okButton = el("button", { type: "button" }, yes);
     const cancelButton = el("button", { type: "button", class: "default" }, this.cancel());
@@ -99,11 +101,7 @@ export class MessageBoxes {
 
   /** A question with several answers; the index of the button pressed, the last (Cancel) on Escape. */
   choose(text: string, answers: string[], title = this.title()): Promise<number> {
-    const { dialog, body, buttons } = modal(title, "message");
-    dialog.setAttribute("role", "alertdialog");
-    const message = el("p", { class: "message-text", id: `message-${counter}` }, text);
-    dialog.setAttribute("aria-describedby", message.id);
-    body.append(message);
+    const { dialog, buttons } = messageDialog(title, text, "alertdialog");
     const { answered, finish } = settle<number>(dialog, answers.length - 1);
     const pressed = answers.map((answer, index) => {
       const button = el("button", { type: "button" }, answer);
